@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# One entry point for a newcomer and for CI:
+#   lumidor.sh run    install what is missing, build, start the configurator
+#                     with the converter simulator as its device
+#   lumidor.sh test   install what is missing, build with warnings as errors,
+#                     run every test (and the sanitizer build of the tests)
+#   lumidor.sh bench  build and run the benchmarks
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$here"
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+  libgtest-dev libbenchmark-dev
+  libjpeg62-turbo-dev libudev-dev
+  clang libclang-rt-14-dev clang-format
+  xvfb xauth imagemagick fonts-dejavu-core
+)
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+}
+
+build() { # build dir, extra cmake args...
+  local dir="$1"; shift
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir" -j"$(nproc)"
+}
+
+case "${1:-}" in
+  run)
+    install_missing
+    build build
+    export LD_LIBRARY_PATH="$here/build/simulator${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}"
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+      exec xvfb-run -a -s "-screen 0 1280x1024x24" build/src/rc_lumidor_konfigurator
+    fi
+    exec build/src/rc_lumidor_konfigurator
+    ;;
+  test)
+    install_missing
+    build build -DLUMIDOR_WERROR=ON
+    ctest --test-dir build --output-on-failure -j"$(nproc)"
+    if [ "${LUMIDOR_SKIP_SANITIZE:-0}" != 1 ]; then
+      build build-asan -DLUMIDOR_SANITIZE=ON -DLUMIDOR_BUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug
+      ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
+    fi
+    ;;
+  bench)
+    install_missing
+    build build
+    export LD_LIBRARY_PATH="$here/build/simulator${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}"
+    for b in build/bench/*_bench; do [ -x "$b" ] && "$b"; done
+    ;;
+  *)
+    echo "usage: $0 run|test|bench" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,101 @@
+#include "app/aboutbox.h"
+
+#include <QDesktopServices>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QUrl>
+
+namespace lumidor {
+namespace {
+
+constexpr Bi kCaption{"O programu: ", "About: "};
+const char* const kMakerPage = "https://www.rc-lumidor.example/";
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y,
+                  int pixelSize, bool bold) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    l->setFont(f);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+}  // namespace
+
+AboutBox::AboutBox(QWidget* parent, LangFn lang) : QGroupBox(parent), lang_(std::move(lang)) {
+    setObjectName(QStringLiteral("GroupBox6"));
+    setTitle(kCaption(Lang::Czech));
+    Label6 = makeLabel(this, "Label6", QStringLiteral("RC Lumidor v4.0"), 119, 25, 16, true);
+    UrlLabel = makeLabel(this, "UrlLabel", QString::fromLatin1(kMakerPage), 125, 54, 13, false);
+    UrlLabel->setCursor(Qt::PointingHandCursor);
+    UrlLabel->installEventFilter(this);
+    Label12 = makeLabel(this, "Label12", QStringLiteral("Version: 1.3.2.0"), 132, 83, 11, false);
+    Label12->setFont(font());
+    Label12->adjustSize();
+}
+
+void AboutBox::applyLanguage(Lang lang) {
+    setTitle(kCaption(lang));
+    Label6->setText(QStringLiteral("RC Lumidor v4.0"));
+}
+
+void AboutBox::UrlLabelClick() {
+    // A desktop without a browser is not worth a message: the address is on screen.
+    QDesktopServices::openUrl(QUrl(UrlLabel->text()));
+}
+
+void AboutBox::UrlLabelMouseEnter(QObject* sender) {
+    auto* label = qobject_cast<QLabel*>(sender);
+    if (!label) {
+        return;
+    }
+    QFont f = label->font();
+    f.setUnderline(true);
+    label->setFont(f);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, Qt::blue);
+    label->setPalette(p);
+}
+
+void AboutBox::UrlLabelMouseLeave(QObject* sender) {
+    auto* label = qobject_cast<QLabel*>(sender);
+    if (!label) {
+        return;
+    }
+    QFont f = label->font();
+    f.setUnderline(false);
+    f.setBold(false);
+    f.setItalic(false);
+    label->setFont(f);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(p);
+}
+
+bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == UrlLabel) {
+        switch (event->type()) {
+            case QEvent::Enter:
+                UrlLabelMouseEnter(watched);
+                break;
+            case QEvent::Leave:
+                UrlLabelMouseLeave(watched);
+                break;
+            case QEvent::MouseButtonRelease:
+                if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                    UrlLabelClick();
+                }
+                break;
+            default:
+                break;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+}  // namespace lumidor

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include "common/bilingual.h"
+
+class QLabel;
+
+namespace lumidor {
+
+// GroupBox6: program name, the maker's web link and the version.
+class AboutBox : public QGroupBox {
+    Q_OBJECT
+public:
+    AboutBox(QWidget* parent, LangFn lang);
+
+    void applyLanguage(Lang lang);
+    QLabel* urlLabel() const { return UrlLabel; }
+
+    void UrlLabelClick();
+    void UrlLabelMouseEnter(QObject* sender);
+    void UrlLabelMouseLeave(QObject* sender);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    LangFn lang_;
+    QLabel* Label6;
+    QLabel* UrlLabel;
+    QLabel* Label12;
+};
+
+}  // namespace lumidor

@@ -1,0 +1,153 @@
+#include "app/mainwindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/aboutbox.h"
+#include "app/hinttracker.h"
+#include "app/languagebox.h"
+#include "app/titles.h"
+#include "common/ui/dialogs.h"
+#include "link/ui/interfacebox.h"
+#include "presets/ui/livepreviewbox.h"
+#include "presets/ui/preseteditorbox.h"
+#include "settings/ui/configpanelbox.h"
+
+namespace lumidor {
+namespace {
+
+constexpr int kClientWidth = 964;
+constexpr int kClientHeight = 820;
+constexpr int kStatusBarHeight = 19;
+const char* const kSettingsFileName = "rc_lumidor_konfigurator_hw_v40.ini";
+
+}  // namespace
+
+TMainForm::TMainForm(const QString& settingsDir, QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setAutoFillBackground(true);
+    QPalette pal = client->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    client->setPalette(pal);
+    setCentralWidget(client);
+
+    const LangFn langFn = [this] { return lang(); };
+    GroupBox3 = new PresetEditorBox(client, langFn);
+    GroupBox3->setGeometry(11, 8, 592, 393);
+    GroupBox2 = new LivePreviewBox(client, langFn);
+    GroupBox2->setGeometry(614, 8, 339, 393);
+    GroupBox4 = new ConfigPanelBox(client, langFn);
+    GroupBox4->setGeometry(11, 409, 592, 382);
+    GroupBox1 = new InterfaceBox(client, langFn);
+    GroupBox1->setGeometry(614, 409, 339, 172);
+    GroupBox5 = new LanguageBox(client);
+    GroupBox5->setGeometry(614, 588, 339, 74);
+    GroupBox6 = new AboutBox(client, langFn);
+    GroupBox6->setGeometry(614, 669, 339, 122);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setFixedHeight(kStatusBarHeight);
+    StatusBar1->setSizeGripEnabled(false);
+    setStatusBar(StatusBar1);
+    hints_ = new HintTracker(this, StatusBar1);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(50);
+    tmrRollingWindow = new QTimer(this);
+    tmrRollingWindow->setObjectName(QStringLiteral("tmrRollingWindow"));
+    tmrRollingWindow->setInterval(20);
+
+    setFixedSize(kClientWidth, kClientHeight);
+
+    const QString dir = settingsDir.isEmpty() ? QCoreApplication::applicationDirPath() : settingsDir;
+    settingsPath_ = QDir(dir).filePath(QString::fromLatin1(kSettingsFileName));
+
+    connectLifeCycle();
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+Lang TMainForm::lang() const {
+    return GroupBox5->czechButton()->isEnabled() ? Lang::English : Lang::Czech;
+}
+
+QString TMainForm::plainTitle() const { return kPlainTitle(lang()); }
+
+void TMainForm::connectLifeCycle() {
+    connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    connect(GroupBox5, &LanguageBox::languageClicked, this, &TMainForm::LanguageClick);
+}
+
+void TMainForm::FormCreate() {
+    loadSettings();
+    // The start-up language follows the user's locale; the buttons' enabled
+    // state (and so the active language) is brought in line at first show.
+    const bool czech = QLocale::languageToString(QLocale().language()) == QStringLiteral("Czech");
+    GroupBox5->press(czech ? Lang::Czech : Lang::English);
+    Timer1->start();
+}
+
+void TMainForm::FormShow() {
+    LanguageClick();
+}
+
+void TMainForm::FormActivate() {
+    SearchConverter();
+    Dialogs& dialogs = Dialogs::current();
+    if (UsbDevice.Index == TUsbDevices::kNoConverter) {
+        dialogs.show(kConverterNotFound(lang()));
+    }
+    if (UsbDevice.Index == TUsbDevices::kLibraryMissing) {
+        dialogs.show(kLibraryMissing(lang()));
+    }
+    if (!QFileInfo::exists(settingsPath_)) {
+        dialogs.show(kSettingsFileMissing(lang()));
+    }
+}
+
+void TMainForm::FormClose() {}
+
+void TMainForm::LanguageClick() {
+    GroupBox5->syncEnabled();
+    setWindowTitle(plainTitle());
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+bool TMainForm::event(QEvent* event) {
+    const bool result = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate && activationAttached_) {
+        // Detached before it runs, so a box opened inside cannot re-enter it.
+        activationAttached_ = false;
+        FormActivate();
+    }
+    return result;
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    FormClose();
+    QMainWindow::closeEvent(event);
+}
+
+}  // namespace lumidor

@@ -1,0 +1,7 @@
+#include "app/mainwindow.h"
+
+namespace lumidor {
+
+void TMainForm::SearchConverter() {}
+
+}  // namespace lumidor

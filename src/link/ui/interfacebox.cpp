@@ -1,0 +1,9 @@
+#include "link/ui/interfacebox.h"
+
+namespace lumidor {
+
+InterfaceBox::InterfaceBox(QWidget* parent, LangFn lang) : QGroupBox(parent), lang_(std::move(lang)) {
+    setObjectName(QStringLiteral("GroupBox1"));
+}
+
+}  // namespace lumidor

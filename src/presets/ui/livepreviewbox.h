@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include "common/bilingual.h"
+
+namespace lumidor {
+
+class LivePreviewBox : public QGroupBox {
+    Q_OBJECT
+public:
+    LivePreviewBox(QWidget* parent, LangFn lang);
+
+private:
+    LangFn lang_;
+};
+
+}  // namespace lumidor
