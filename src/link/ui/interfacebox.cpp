@@ -6,4 +6,9 @@ InterfaceBox::InterfaceBox(QWidget* parent, LangFn lang) : QGroupBox(parent), la
     setObjectName(QStringLiteral("GroupBox1"));
 }
 
+
+void InterfaceBox::applyLanguage(Lang lang) { Q_UNUSED(lang); }
+
+QString InterfaceBox::nameCaption() const { return QStringLiteral("---"); }
+
 }  // namespace lumidor

@@ -11,6 +11,11 @@ class InterfaceBox : public QGroupBox {
 public:
     InterfaceBox(QWidget* parent, LangFn lang);
 
+    void applyLanguage(Lang lang);
+
+    // The converter name caption; "---" means no converter is shown.
+    QString nameCaption() const;
+
 private:
     LangFn lang_;
 };

@@ -6,4 +6,7 @@ LivePreviewBox::LivePreviewBox(QWidget* parent, LangFn lang) : QGroupBox(parent)
     setObjectName(QStringLiteral("GroupBox2"));
 }
 
+
+void LivePreviewBox::applyLanguage(Lang lang) { Q_UNUSED(lang); }
+
 }  // namespace lumidor

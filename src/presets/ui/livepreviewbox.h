@@ -11,6 +11,8 @@ class LivePreviewBox : public QGroupBox {
 public:
     LivePreviewBox(QWidget* parent, LangFn lang);
 
+    void applyLanguage(Lang lang);
+
 private:
     LangFn lang_;
 };

@@ -6,4 +6,13 @@ PresetEditorBox::PresetEditorBox(QWidget* parent, LangFn lang) : QGroupBox(paren
     setObjectName(QStringLiteral("GroupBox3"));
 }
 
+
+void PresetEditorBox::applyLanguage(Lang lang) { Q_UNUSED(lang); }
+
+Presets PresetEditorBox::presets() const { return {}; }
+
+void PresetEditorBox::setPresets(const Presets& presets) { Q_UNUSED(presets); }
+
+void PresetEditorBox::cbCasovaOsaChange() {}
+
 }  // namespace lumidor
