@@ -18,6 +18,7 @@
 #include "presets/ui/livepreviewbox.h"
 #include "presets/ui/preseteditorbox.h"
 #include "settings/ui/configpanelbox.h"
+#include "transfer/switchport.h"
 
 namespace lumidor {
 namespace {

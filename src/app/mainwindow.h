@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 #include <QString>
 
 #include "common/bilingual.h"
@@ -18,6 +19,7 @@ class InterfaceBox;
 class LanguageBox;
 class LivePreviewBox;
 class PresetEditorBox;
+class SwitchPort;
 
 // The main window composes the six group boxes and owns the handlers that
 // reach across them. Each group box keeps the behaviour of its own controls.
@@ -62,6 +64,9 @@ public:
     void BitBtn1Click();
     void BitBtn6Click();
     void ReportTransferResult(QString& reply, bool configuration);
+    // The converter as transfers reach it; tests put a scripted one in.
+    void setSwitchPort(std::unique_ptr<SwitchPort> port);
+    SwitchPort* switchPort() const { return port_.get(); }
 
     // ---- Settings file (mainwindow_settings.cpp) ----
     // Start-up load into the grid and the controls, then the dependent rules.
@@ -90,6 +95,8 @@ private:
 
     QTimer* Timer1 = nullptr;
     QTimer* tmrRollingWindow = nullptr;
+
+    std::unique_ptr<SwitchPort> port_;
 
     QString settingsPath_;
     bool shown_ = false;
