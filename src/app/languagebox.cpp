@@ -48,7 +48,8 @@ QImage unitedKingdomFlag() {
 }
 
 QImage greyed(const QImage& colour) {
-    QImage grey = colour.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+    QImage grey =
+        colour.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
     return grey;
 }
 

@@ -74,7 +74,8 @@ TMainForm::TMainForm(const QString& settingsDir, QWidget* parent) : QMainWindow(
 
     setFixedSize(kClientWidth, kClientHeight);
 
-    const QString dir = settingsDir.isEmpty() ? QCoreApplication::applicationDirPath() : settingsDir;
+    const QString dir =
+        settingsDir.isEmpty() ? QCoreApplication::applicationDirPath() : settingsDir;
     settingsPath_ = QDir(dir).filePath(QString::fromLatin1(kSettingsFileName));
 
     connectLifeCycle();
@@ -87,7 +88,9 @@ Lang TMainForm::lang() const {
     return GroupBox5->czechButton()->isEnabled() ? Lang::English : Lang::Czech;
 }
 
-QString TMainForm::plainTitle() const { return kPlainTitle(lang()); }
+QString TMainForm::plainTitle() const {
+    return kPlainTitle(lang());
+}
 
 void TMainForm::connectLifeCycle() {
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
@@ -108,6 +111,9 @@ void TMainForm::FormShow() {
 }
 
 void TMainForm::FormActivate() {
+    // The grid panels already carry the colour of the brightness mode from
+    // creation; painting them white here would show a grey-mode grid wrongly.
+    repaint();
     SearchConverter();
     Dialogs& dialogs = Dialogs::current();
     if (UsbDevice.Index == TUsbDevices::kNoConverter) {
@@ -125,7 +131,21 @@ void TMainForm::FormClose() {}
 
 void TMainForm::LanguageClick() {
     GroupBox5->syncEnabled();
+    // From here on lang() gives the new language. Each group relabels its own
+    // controls; lists are rebuilt with signals blocked, so no handler runs and
+    // the order between groups cannot be observed.
+    const Lang l = lang();
     setWindowTitle(plainTitle());
+    GroupBox2->applyLanguage(l);
+    GroupBox3->applyLanguage(l);
+    GroupBox6->applyLanguage(l);
+    GroupBox4->applyLanguage(l);
+    GroupBox1->applyLanguage(l);
+    // The stick-limit hints are texts built at run time.
+    GroupBox4->tbLeft1Change();
+    GroupBox4->tbRight1Change();
+    GroupBox4->tbLeft0Change();
+    GroupBox4->tbRight0Change();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

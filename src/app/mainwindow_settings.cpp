@@ -4,8 +4,12 @@ namespace lumidor {
 
 void TMainForm::loadSettings() {}
 
-bool TMainForm::storePresets() { return true; }
+bool TMainForm::storePresets() {
+    return true;
+}
 
-bool TMainForm::storeConfiguration() { return true; }
+bool TMainForm::storeConfiguration() {
+    return true;
+}
 
 }  // namespace lumidor

@@ -6,7 +6,8 @@
 
 namespace lumidor {
 
-inline constexpr Bi kPlainTitle{"RC Lumidor konfigurátor HW v4.0", "RC Lumidor configurator HW v4.0"};
+inline constexpr Bi kPlainTitle{"RC Lumidor konfigurátor HW v4.0",
+                                "RC Lumidor configurator HW v4.0"};
 
 // First-activation messages.
 inline Message kConverterNotFound(Lang lang) {

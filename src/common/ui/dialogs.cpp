@@ -52,8 +52,12 @@ Dialogs& Dialogs::current() {
     return g_installed ? *g_installed : modal;
 }
 
-void Dialogs::install(Dialogs* dialogs) { g_installed = dialogs; }
+void Dialogs::install(Dialogs* dialogs) {
+    g_installed = dialogs;
+}
 
-void Dialogs::setParentWidget(QWidget* parent) { g_parent = parent; }
+void Dialogs::setParentWidget(QWidget* parent) {
+    g_parent = parent;
+}
 
 }  // namespace lumidor

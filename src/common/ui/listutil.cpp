@@ -47,6 +47,8 @@ void eVoltageMouseMove(QLineEdit* edit) {
     }
 }
 
-void installFocusOnHover(QLineEdit* edit) { new FocusOnHover(edit); }
+void installFocusOnHover(QLineEdit* edit) {
+    new FocusOnHover(edit);
+}
 
 }  // namespace lumidor

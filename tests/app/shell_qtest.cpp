@@ -1,0 +1,88 @@
+#include <QLabel>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/hinttracker.h"
+#include "app/languagebox.h"
+
+using namespace lumidor;
+
+class ShellTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // The pressed flag names the active language and cannot be clicked again.
+    void languageButtonsStartCzechAndSwitchExclusively() {
+        LanguageBox box(nullptr);
+        QToolButton* cz = box.czechButton();
+        QToolButton* en = box.englishButton();
+        QCOMPARE(cz->objectName(), QStringLiteral("sbCzech"));
+        QCOMPARE(en->objectName(), QStringLiteral("sbEnglish"));
+        QVERIFY(cz->isChecked());
+        QVERIFY(!cz->isEnabled());
+        QVERIFY(en->isEnabled());
+
+        QSignalSpy clicked(&box, &LanguageBox::languageClicked);
+        box.show();
+        QTest::mouseClick(en, Qt::LeftButton);
+        QCOMPARE(clicked.count(), 1);
+        QVERIFY(en->isChecked());
+        QVERIFY(!cz->isChecked());
+        box.syncEnabled();
+        QVERIFY(cz->isEnabled());
+        QVERIFY(!en->isEnabled());
+
+        // A disabled (active) button does not react.
+        QTest::mouseClick(en, Qt::LeftButton);
+        QCOMPARE(clicked.count(), 1);
+    }
+
+    // Pressing from code (the start-up choice) leaves the enabled state alone
+    // until the first relabelling brings it in line.
+    void pressDoesNotChangeTheActiveLanguageByItself() {
+        LanguageBox box(nullptr);
+        box.press(Lang::English);
+        QVERIFY(box.englishButton()->isChecked());
+        QVERIFY(!box.czechButton()->isEnabled());
+        box.syncEnabled();
+        QVERIFY(box.czechButton()->isEnabled());
+    }
+
+    // A control without a hint shows the hint of its nearest enclosing control.
+    void hintComesFromNearestAncestorWithOne() {
+        QWidget top;
+        auto* group = new QWidget(&top);
+        group->setStatusTip(QStringLiteral("group hint"));
+        auto* inner = new QWidget(group);
+        auto* cell = new QLabel(inner);
+        auto* own = new QLabel(group);
+        own->setStatusTip(QStringLiteral("own hint"));
+        QCOMPARE(HintTracker::hintFor(cell, &top), QStringLiteral("group hint"));
+        QCOMPARE(HintTracker::hintFor(own, &top), QStringLiteral("own hint"));
+        QCOMPARE(HintTracker::hintFor(&top, &top), QString());
+    }
+
+    void statusBarFollowsThePointer() {
+        QWidget top;
+        QStatusBar bar(&top);
+        HintTracker tracker(&top, &bar);
+        auto* group = new QWidget(&top);
+        group->setStatusTip(QStringLiteral("group hint"));
+        auto* cell = new QLabel(group);
+        auto* own = new QLabel(group);
+        own->setStatusTip(QStringLiteral("own hint"));
+
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(own, &enter);
+        QCOMPARE(bar.currentMessage(), QStringLiteral("own hint"));
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(own, &leave);
+        QCOMPARE(bar.currentMessage(), QStringLiteral("group hint"));
+        QCoreApplication::sendEvent(cell, &enter);
+        QCOMPARE(bar.currentMessage(), QStringLiteral("group hint"));
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "shell_qtest.moc"
