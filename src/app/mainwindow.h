@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QString>
 #include <memory>
+#include <QString>
 
 #include "common/bilingual.h"
 #include "link/usbdevice.h"

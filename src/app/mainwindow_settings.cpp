@@ -4,12 +4,8 @@ namespace lumidor {
 
 void TMainForm::loadSettings() {}
 
-bool TMainForm::storePresets() {
-    return true;
-}
+bool TMainForm::storePresets() { return true; }
 
-bool TMainForm::storeConfiguration() {
-    return true;
-}
+bool TMainForm::storeConfiguration() { return true; }
 
 }  // namespace lumidor

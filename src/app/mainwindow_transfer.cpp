@@ -13,8 +13,6 @@ void TMainForm::ReportTransferResult(QString& reply, bool configuration) {
     Q_UNUSED(configuration);
 }
 
-void TMainForm::setSwitchPort(std::unique_ptr<SwitchPort> port) {
-    port_ = std::move(port);
-}
+void TMainForm::setSwitchPort(std::unique_ptr<SwitchPort> port) { port_ = std::move(port); }
 
 }  // namespace lumidor
