@@ -4,6 +4,10 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <QDesktopServices>
+#include <QUrl>
+
+#include "app/aboutbox.h"
 #include "app/hinttracker.h"
 #include "app/languagebox.h"
 
@@ -11,7 +15,40 @@ using namespace lumidor;
 
 class ShellTest : public QObject {
     Q_OBJECT
+public Q_SLOTS:
+    void recordUrl(const QUrl& url) { openedUrls.append(url); }
+
+private:
+    QList<QUrl> openedUrls;
+
 private Q_SLOTS:
+    // The link opens its own text through the desktop and lights up on hover.
+    void aboutLinkOpensItsOwnTextAndHighlights() {
+        AboutBox box(nullptr, [] { return Lang::Czech; });
+        QLabel* link = box.urlLabel();
+        QCOMPARE(link->objectName(), QStringLiteral("UrlLabel"));
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "recordUrl");
+        box.show();
+        QTest::mouseClick(link, Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(openedUrls.size(), 1);
+        QCOMPARE(openedUrls.first().toString(), link->text());
+
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(link, &enter);
+        QVERIFY(link->font().underline());
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(link, &leave);
+        QVERIFY(!link->font().underline());
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::black));
+
+        // Anything but a label is ignored.
+        QWidget other;
+        box.UrlLabelMouseEnter(&other);
+        QVERIFY(!other.font().underline());
+    }
+
     // The pressed flag names the active language and cannot be clicked again.
     void languageButtonsStartCzechAndSwitchExclusively() {
         LanguageBox box(nullptr);
