@@ -1,5 +1,6 @@
 #include "settings/ui/configpanelbox.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -48,6 +49,7 @@ constexpr int kHalfWidth = 212;
 constexpr int kLimitBarWidth = 90;
 constexpr int kBarHeight = 30;
 
+constexpr int kListFontPixels = 10;
 constexpr int kPictureWidth = 69;
 constexpr int kPictureHeight = 25;
 
@@ -104,6 +106,16 @@ constexpr ConfigList kSoundBaseLists[] = {ConfigList::SoundSpeed, ConfigList::En
 constexpr ConfigList kEngineDetailLists[] = {ConfigList::Cylinder, ConfigList::TimeOff,
                                              ConfigList::EngineShutDown, ConfigList::Control};
 
+// The longest items (and the threshold text) must fit the 138-pixel lists.
+QFont listFont() {
+    QFont f = QApplication::font();
+    f.setStretch(QFont::SemiCondensed);
+    if (f.pixelSize() > kListFontPixels) {
+        f.setPixelSize(kListFontPixels);
+    }
+    return f;
+}
+
 // A receiver lead (three wires into a plug) after each input label, telling
 // which receiver channel the controls below belong to.
 QPixmap receiverLeadPicture() {
@@ -135,10 +147,6 @@ QPixmap receiverLeadPicture() {
 ConfigPanelBox::ConfigPanelBox(QWidget* parent, LangFn lang)
     : QGroupBox(parent), lang_(std::move(lang)) {
     setObjectName(QStringLiteral("GroupBox4"));
-    // The longest items must fit the 138-pixel lists.
-    QFont narrow = font();
-    narrow.setStretch(QFont::SemiCondensed);
-    setFont(narrow);
     createLists();
     createVoltage();
     createSeparators();
@@ -167,6 +175,7 @@ void ConfigPanelBox::createLists() {
         box->setEditable(false);
         box->setCursor(Qt::PointingHandCursor);
         box->setGeometry(place.x, place.y, kListWidth, kListHeight);
+        box->setFont(listFont());
         box->setMaxVisibleItems(10);
         lists_[static_cast<size_t>(place.list)] = box;
     }
@@ -181,6 +190,7 @@ void ConfigPanelBox::createVoltage() {
     eVoltage = new QLineEdit(this);
     eVoltage->setObjectName(QStringLiteral("eVoltage"));
     eVoltage->setReadOnly(true);
+    eVoltage->setFont(listFont());
     eVoltage->setCursor(Qt::SizeVerCursor);
     eVoltage->setGeometry(kColumnX[3], kRow2, kListWidth - kUpDownWidth, kListHeight);
     installFocusOnHover(eVoltage);
