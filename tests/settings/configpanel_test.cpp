@@ -170,8 +170,6 @@ TEST(ConfigListTexts, NamesCountsAndDefaults) {
         EXPECT_EQ(configListItems(row.list, Lang::Czech).size(), row.count);
         EXPECT_EQ(configListItems(row.list, Lang::English).size(), row.count);
         EXPECT_EQ(configListDefault(row.list), row.defaultIndex);
-        EXPECT_FALSE(configListText(row.list).hint(Lang::Czech).isEmpty());
-        EXPECT_FALSE(configListText(row.list).hint(Lang::English).isEmpty());
         names.insert(row.name);
     }
     EXPECT_EQ(names.size(), std::size(kListRows));
@@ -202,13 +200,6 @@ TEST(ConfigListTexts, ExactItemsIncludingQuotesAndBackticks) {
         EXPECT_EQ(configListItems(c.list, Lang::Czech).at(c.index), QString::fromUtf8(c.cz));
         EXPECT_EQ(configListItems(c.list, Lang::English).at(c.index), QString::fromUtf8(c.en));
     }
-}
-
-TEST(ConfigPanelTexts, FixedCaptionsKeepTheirSpaces) {
-    EXPECT_EQ(kInput1Caption(Lang::English), QStringLiteral(" Input1 --->"));
-    EXPECT_EQ(kInput2Caption(Lang::Czech), QStringLiteral("Vstup2 --->"));
-    EXPECT_EQ(kConfigPanelCaption(Lang::English), QStringLiteral("RC Lumidor configuration: "));
-    EXPECT_EQ(kConfigPanelCaption(Lang::Czech), QStringLiteral("Konfigurace RC Lumidoru: "));
 }
 
 }  // namespace

