@@ -26,7 +26,7 @@ constexpr int kListWidth = 138;
 constexpr int kListHeight = 22;
 constexpr int kCentreX = 227;  // a list centred in the 592-pixel panel
 
-// Row tops (Table of rows: lists, separators, then the stick area).
+// Row tops, top to bottom: lists, separators, then the stick area.
 constexpr int kRow1 = 22;
 constexpr int kRow2 = 50;
 constexpr int kSeparator1 = 80;
