@@ -1,13 +1,21 @@
 #pragma once
 
 #include <QGroupBox>
+#include <array>
 
 #include "common/bilingual.h"
 #include "settings/configvalues.h"
 
+class QComboBox;
+class QLabel;
+class QLineEdit;
 class QPushButton;
+class QSlider;
 
 namespace lumidor {
+
+class ConfigUpDown;
+class NeutralBandBar;
 
 class ConfigPanelBox : public QGroupBox {
     Q_OBJECT
@@ -33,11 +41,46 @@ public:
 
     QPushButton* writeButton() const { return BitBtn6; }
 
+    QComboBox* list(ConfigList which) const { return lists_[static_cast<size_t>(which)]; }
+    QLineEdit* voltageEdit() const { return eVoltage; }
+    ConfigUpDown* voltageUpDown() const { return UpDown1; }
+    QSlider* leftBar1() const { return tbLeft1; }
+    QSlider* rightBar1() const { return tbRight1; }
+    QSlider* leftBar0() const { return tbLeft0; }
+    QSlider* rightBar0() const { return tbRight0; }
+    NeutralBandBar* neutralBar1() const { return tbNeutral1; }
+    NeutralBandBar* neutralBar0() const { return tbNeutral0; }
+
 Q_SIGNALS:
     // cbProgChange asks the main window to start the rolling view's timer.
     void rollingViewRequested();
 
 private:
+    void createLists();
+    void createVoltage();
+    void createStickArea();
+    void createSeparators();
+    void connectConfigPanel();
+
+    void relabel(Lang lang);
+    void rebuild(ConfigList which, Lang lang);
+    void setVoltageText(Lang lang);
+    void keepStickLimit(QSlider* bar, Lang lang);
+    // The enabling rules for the current indexes of the four deciding lists.
+    void applyEnabling(bool program, bool engine, bool calibration, bool guard);
+
+    std::array<QComboBox*, kConfigListCount> lists_{};
+    QLineEdit* eVoltage = nullptr;
+    ConfigUpDown* UpDown1 = nullptr;
+    QSlider* tbLeft1 = nullptr;
+    QSlider* tbRight1 = nullptr;
+    QSlider* tbLeft0 = nullptr;
+    QSlider* tbRight0 = nullptr;
+    NeutralBandBar* tbNeutral1 = nullptr;
+    NeutralBandBar* tbNeutral0 = nullptr;
+    std::array<QLabel*, 6> scaleLabels_{};
+    QLabel* lbInput1 = nullptr;
+    QLabel* lbInput2 = nullptr;
     QPushButton* BitBtn6 = nullptr;
 
 private:

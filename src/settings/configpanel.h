@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <span>
+
+#include "common/bilingual.h"
+#include "settings/configvalues.h"
+
+namespace lumidor {
+
+// ---- The twenty-one lists -------------------------------------------------
+
+// What the panel needs to build one list: its control name, its items in
+// both languages (same count and order in each, so an index keeps its
+// meaning across a language switch) and its hint.
+struct ConfigListText {
+    const char* name;
+    std::span<const Bi> items;
+    Bi hint;
+};
+
+const ConfigListText& configListText(ConfigList list);
+// Every list, in the order of ConfigList.
+std::span<const ConfigList> allConfigLists();
+
+inline int configListItemCount(ConfigList list) {
+    return static_cast<int>(configListText(list).items.size());
+}
+QStringList configListItems(ConfigList list, Lang lang);
+
+// The index used when nothing else is known (ConfigValues' defaults).
+int configListDefault(ConfigList list);
+
+// ---- Fixed texts of the panel ----------------------------------------------
+
+inline constexpr Bi kConfigPanelCaption{"Konfigurace RC Lumidoru: ", "RC Lumidor configuration: "};
+inline constexpr Bi kSaveConfigCaption{"Zapsat konfiguraci", "Save configuration"};
+inline constexpr Bi kSaveConfigHint{"Odeslání konfigurace do RC Lumidoru.",
+                                    "Save configuration to the RC Lumidor."};
+inline constexpr Bi kInput1Caption{"Vstup1 --->", " Input1 --->"};
+inline constexpr Bi kInput2Caption{"Vstup2 --->", " Input2 --->"};
+inline constexpr Bi kVoltageHint{
+    "Pokud bude naměřené napětí nižší než tato hodnota, rozblikají se všechny výstupy v "
+    "pravidelném intervalu.",
+    "If the voltage is lower than this value, will flash all outputs at regular intervals."};
+
+// ---- Voltage threshold -----------------------------------------------------
+
+inline constexpr int kVoltageMin = 30;  // tenths of a volt
+inline constexpr int kVoltageMax = 55;
+
+// "Flash alarm pod 4.5 V" for 45: the threshold always has two digits, the
+// point goes after the first.
+QString voltageText(int tenths, Lang lang);
+
+// ---- Stick limits ----------------------------------------------------------
+
+// The bars' own ranges are wider than what the switch accepts, so the user
+// can drag past a limit; the change handler puts the thumb back.
+inline constexpr int kLeftBarMin = 800;
+inline constexpr int kLeftBarMax = 1404;
+inline constexpr int kRightBarMin = 1608;
+inline constexpr int kRightBarMax = 2200;
+inline constexpr int kLeftKeptMin = 896;
+inline constexpr int kLeftKeptMax = 1376;
+inline constexpr int kRightKeptMin = 1632;
+inline constexpr int kRightKeptMax = 2112;
+
+int keepLeftLimit(int position);
+int keepRightLimit(int position);
+
+// Hint (status bar and tool tip) of a stick-limit bar at this position.
+QString stickLimitHint(int position, Lang lang);
+
+// ---- Neutral band ----------------------------------------------------------
+
+inline constexpr int kNeutralBarMin = 1440;
+inline constexpr int kNeutralBarMax = 1568;
+
+struct NeutralBand {
+    int start;
+    int end;
+    friend bool operator==(const NeutralBand&, const NeutralBand&) = default;
+};
+// The band shown for an index of cbNeutral; none for no selection, which
+// leaves the display as it was.
+std::optional<NeutralBand> neutralBand(int index);
+
+// ---- Enabling rules --------------------------------------------------------
+
+// Which of the rule-driven controls are enabled. Everything else on the panel
+// is always enabled, the neutral displays always disabled.
+struct ConfigEnabling {
+    bool voltageGuard;   // cbVoltageGuard
+    bool voltage;        // eVoltage and UpDown1
+    bool carLights;      // the four car-light lists of program 1
+    bool soundBase;      // cbSoundSpeed, cbEngineType
+    bool engineDetails;  // cbCylinder, cbTimeOff, cbEngineShutDown, cbControl
+    bool stickLimits;    // the four limit bars and the six scale labels
+
+    friend bool operator==(const ConfigEnabling&, const ConfigEnabling&) = default;
+};
+
+// program, engine, calibration, guard: the indexes of cbProg, cbEngineType,
+// cbCalKnipl and cbVoltageGuard, each -1 when the list has no selection.
+ConfigEnabling configEnabling(int program, int engine, int calibration, int guard);
+
+}  // namespace lumidor

@@ -1,0 +1,105 @@
+#include "settings/ui/configwidgets.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QToolButton>
+#include <algorithm>
+
+namespace lumidor {
+
+ConfigUpDown::ConfigUpDown(QWidget* parent)
+    : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
+    for (QToolButton* b : {up_, down_}) {
+        b->setAutoRepeat(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setIconSize(QSize(7, 7));
+    }
+    up_->setArrowType(Qt::UpArrow);
+    down_->setArrowType(Qt::DownArrow);
+    connect(up_, &QToolButton::clicked, this, [this] { stepBy(1); });
+    connect(down_, &QToolButton::clicked, this, [this] { stepBy(-1); });
+}
+
+void ConfigUpDown::setRange(int minimum, int maximum) {
+    min_ = minimum;
+    max_ = std::max(minimum, maximum);
+    setPosition(position_);
+}
+
+void ConfigUpDown::setPosition(int position) {
+    position = std::clamp(position, min_, max_);
+    if (position != position_) {
+        position_ = position;
+        Q_EMIT positionChanged(position_);
+    }
+}
+
+void ConfigUpDown::attach(QLineEdit* edit) {
+    buddy_ = edit;
+    edit->installEventFilter(this);
+}
+
+bool ConfigUpDown::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == buddy_ && event->type() == QEvent::KeyPress && isEnabled()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            stepBy(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ConfigUpDown::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int half = height() / 2;
+    up_->setGeometry(0, 0, width(), half);
+    down_->setGeometry(0, half, width(), height() - half);
+}
+
+NeutralBandBar::NeutralBandBar(QWidget* parent) : QWidget(parent) {
+    setEnabled(false);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void NeutralBandBar::setRange(int minimum, int maximum) {
+    min_ = minimum;
+    max_ = std::max(minimum + 1, maximum);
+    update();
+}
+
+void NeutralBandBar::setSelection(int start, int end) {
+    hasSelection_ = true;
+    selStart_ = start;
+    selEnd_ = end;
+    update();
+}
+
+void NeutralBandBar::paintEvent(QPaintEvent* event) {
+    Q_UNUSED(event);
+    QPainter p(this);
+    // The groove sits where the limit bars beside it have theirs, so the
+    // three read as one stick axis.
+    constexpr int kInset = 2;
+    constexpr int kGrooveTop = 6;
+    constexpr int kGrooveHeight = 8;
+    const QRect groove(kInset, kGrooveTop, width() - 2 * kInset, kGrooveHeight);
+    p.setPen(palette().color(QPalette::Disabled, QPalette::Mid));
+    p.setBrush(palette().color(QPalette::Disabled, QPalette::Base));
+    p.drawRect(groove.adjusted(0, 0, -1, -1));
+    if (!hasSelection_) {
+        return;
+    }
+    const auto xOf = [&](int v) {
+        const double f = double(std::clamp(v, min_, max_) - min_) / double(max_ - min_);
+        return groove.left() + 1 + int(f * (groove.width() - 2) + 0.5);
+    };
+    const int x0 = xOf(selStart_);
+    const int x1 = xOf(selEnd_);
+    p.fillRect(QRect(QPoint(std::min(x0, x1), groove.top() + 1),
+                     QPoint(std::max(x0, x1) - 1, groove.bottom() - 1)),
+               palette().color(QPalette::Active, QPalette::Highlight));
+}
+
+}  // namespace lumidor
