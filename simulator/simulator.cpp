@@ -280,6 +280,9 @@ LUMIDOR_SIM_EXPORT Status FT_ListDevices(void* arg1, void* arg2, Dword flags) {
     }
     auto* buffer = static_cast<char*>(arg2);
     if ((flags & 3) == kBySerialNumber) {
+        if (auto failed = failure("FT_ListDevices.serial")) {
+            return *failed;
+        }
         copyField(buffer, list[index].serial, kSerialSize);
         return kOk;
     }
