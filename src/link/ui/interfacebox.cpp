@@ -52,7 +52,9 @@ InterfaceBox::InterfaceBox(QWidget* parent, LangFn lang)
     ftDrv = makeLabel(this, "ftDrv", none, kValueLeft, 4, kValueWidth);
     ftLbr = makeLabel(this, "ftLbr", none, kValueLeft, 5, kValueWidth);
 
-    applyLanguage(lang_ ? lang_() : Lang::Czech);
+    // The language buttons may not exist yet; the window relabels everything
+    // at first show.
+    applyLanguage(Lang::Czech);
 }
 
 void InterfaceBox::applyLanguage(Lang lang) {
