@@ -8,6 +8,8 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+
+#include <string>
 #else
 #include <dlfcn.h>
 #endif
@@ -21,7 +23,8 @@ void* resolve(const char* function, D2xxStatus& status) {
 #ifdef Q_OS_WIN
     // The default directories only, never the current one: a library planted
     // beside a document the user opened must not be loaded.
-    HMODULE lib = LoadLibraryExW(L"FTD2XX.DLL", nullptr, LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
+    const std::wstring name = QString::fromLatin1(kD2xxLibraryFileName).toStdWString();
+    HMODULE lib = LoadLibraryExW(name.c_str(), nullptr, LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
     if (lib == nullptr) {
         status = D2xxStatus::libraryMissing();
         return nullptr;
