@@ -25,7 +25,7 @@ void TMainForm::SearchConverter() {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         busy = true;
     };
-    const SearchResult result = searchConverter(D2XXUnit::module(), input);
+    const SearchResult result = searchConverter(D2XXUnit::module(), input, UsbDevice);
     UsbDevice = result.device;
     if (result.labels) {
         GroupBox1->showLabels(*result.labels);

@@ -72,18 +72,21 @@ bool firmwareRefused(const QString& firmware) {
            firmware == QLatin1String("v1.2");
 }
 
-SearchResult searchConverter(D2XXUnit& unit, const SearchInput& input) {
+SearchResult searchConverter(D2XXUnit& unit, const SearchInput& input,
+                             const TUsbDevices& previous) {
     SearchResult result;
     CollectReports collect(unit, result.messages);
 
     // A machine without the driver: nothing on screen changes.
     if (unit.DeviceCount().isLibraryMissing()) {
+        result.device = previous;
         result.device.Index = TUsbDevices::kLibraryMissing;
         return result;
     }
     if (input.onBusy) {
         input.onBusy();
     }
+    // Every other search starts from scratch.
     TUsbDevices& device = result.device;
     unit.ListText.clear();
 

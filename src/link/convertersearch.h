@@ -51,8 +51,10 @@ struct SearchResult {
 };
 
 // Finds the converter, identifies it, sets up its port and checks its
-// firmware; leaves it closed.
-SearchResult searchConverter(D2XXUnit& unit, const SearchInput& input);
+// firmware; leaves it closed. `previous` is the record of the last search:
+// without the library only its index changes.
+SearchResult searchConverter(D2XXUnit& unit, const SearchInput& input,
+                             const TUsbDevices& previous = {});
 
 // Upper-case hexadecimal, at least five digits, dots after the first and the
 // third digit: 0x21216 gives 2.12.16.

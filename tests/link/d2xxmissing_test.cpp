@@ -62,8 +62,16 @@ TEST_F(NoLibrary, SearchStopsAtOnce) {
     int busy = 0;
     SearchInput input;
     input.onBusy = [&busy] { ++busy; };
-    const SearchResult r = searchConverter(unit, input);
+    TUsbDevices previous;
+    previous.Index = 0;
+    previous.Description = QStringLiteral("RC_LINKUP v1.3");
+    previous.SerialNo = QStringLiteral("LU000001");
+    previous.FwVersion = QStringLiteral("v1.3");
+    const SearchResult r = searchConverter(unit, input, previous);
     EXPECT_EQ(r.device.Index, TUsbDevices::kLibraryMissing);
+    EXPECT_EQ(r.device.Description, previous.Description);
+    EXPECT_EQ(r.device.SerialNo, previous.SerialNo);
+    EXPECT_EQ(r.device.FwVersion, previous.FwVersion);
     EXPECT_FALSE(r.labels.has_value());
     EXPECT_FALSE(r.buttonsEnabled.has_value());
     EXPECT_TRUE(r.messages.isEmpty());

@@ -176,18 +176,6 @@ TEST_F(Binding, ReportSwitchOffSilencesTheBoxes) {
     EXPECT_TRUE(shown.isEmpty());
 }
 
-TEST_F(Binding, VersionsArriveAsNumbers) {
-    sim.set("LUMIDOR_SIM_DRIVER_VERSION", "0x100000");
-    sim.set("LUMIDOR_SIM_LIBRARY_VERSION", "0x30215");
-    ASSERT_TRUE(unit.OpenByDescription(QStringLiteral("RC_LINKUP v1.3")).ok());
-    std::uint32_t driver = 0;
-    std::uint32_t library = 0;
-    EXPECT_TRUE(unit.DriverVersion(driver).ok());
-    EXPECT_TRUE(unit.LibraryVersion(library).ok());
-    EXPECT_EQ(driver, 0x100000u);
-    EXPECT_EQ(library, 0x30215u);
-}
-
 // The transfer relies on the read coming back at the timeout with what has
 // arrived.
 TEST_F(Binding, ReadEndsAtTheTimeoutWithWhatArrived) {
