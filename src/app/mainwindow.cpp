@@ -95,6 +95,7 @@ QString TMainForm::plainTitle() const {
 void TMainForm::connectLifeCycle() {
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
     connect(GroupBox5, &LanguageBox::languageClicked, this, &TMainForm::LanguageClick);
+    connectLink();
 }
 
 void TMainForm::FormCreate() {

@@ -83,6 +83,7 @@ protected:
 
 private:
     void connectLifeCycle();
+    void connectLink();
 
     PresetEditorBox* GroupBox3 = nullptr;
     LivePreviewBox* GroupBox2 = nullptr;

@@ -1,7 +1,48 @@
+#include <QGuiApplication>
+#include <QPushButton>
+
 #include "app/mainwindow.h"
+#include "common/ui/dialogs.h"
+#include "link/D2XXUnit.h"
+#include "link/convertersearch.h"
+#include "link/ui/interfacebox.h"
+#include "presets/ui/preseteditorbox.h"
+#include "settings/ui/configpanelbox.h"
 
 namespace lumidor {
 
-void TMainForm::SearchConverter() {}
+void TMainForm::connectLink() {
+    // The binding's failure boxes read the same in both languages.
+    D2XXUnit::module().setReporter([](const Message& m) { Dialogs::current().show(m); });
+}
+
+void TMainForm::SearchConverter() {
+    bool busy = false;
+    SearchInput input;
+    input.lang = lang();
+    input.windowVisible = isVisible();
+    input.onBusy = [&busy] {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        busy = true;
+    };
+    const SearchResult result = searchConverter(D2XXUnit::module(), input, UsbDevice);
+    UsbDevice = result.device;
+    if (result.labels) {
+        GroupBox1->showLabels(*result.labels);
+    }
+    if (result.buttonsEnabled) {
+        for (QPushButton* button : {GroupBox3->writeButton(), GroupBox4->writeButton()}) {
+            if (button != nullptr) {
+                button->setEnabled(*result.buttonsEnabled);
+            }
+        }
+    }
+    if (busy) {
+        QGuiApplication::restoreOverrideCursor();
+    }
+    for (const Message& m : result.messages) {
+        Dialogs::current().show(m);
+    }
+}
 
 }  // namespace lumidor

@@ -4,8 +4,13 @@
 
 #include "common/bilingual.h"
 
+class QLabel;
+
 namespace lumidor {
 
+struct ConverterLabels;
+
+// GroupBox1: who the converter is, as the last search found it.
 class InterfaceBox : public QGroupBox {
     Q_OBJECT
 public:
@@ -16,8 +21,25 @@ public:
     // The converter name caption; "---" means no converter is shown.
     QString nameCaption() const;
 
+    // Fills the six values; the name is green and bold while a converter shows.
+    void showLabels(const ConverterLabels& labels);
+
 private:
     LangFn lang_;
+
+    QLabel* lbName = nullptr;
+    QLabel* lbSerialN = nullptr;
+    QLabel* lbFwVersion = nullptr;
+    QLabel* lbChipType = nullptr;
+    QLabel* lbDriver = nullptr;
+    QLabel* lbLibrary = nullptr;
+
+    QLabel* ftName = nullptr;
+    QLabel* ftSN = nullptr;
+    QLabel* ftFw = nullptr;
+    QLabel* ftType = nullptr;
+    QLabel* ftDrv = nullptr;
+    QLabel* ftLbr = nullptr;
 };
 
 }  // namespace lumidor

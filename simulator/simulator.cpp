@@ -1,0 +1,487 @@
+// Stands in for the converter's vendor library and for the switch behind it,
+// so the program and its tests run without hardware. Every scenario is chosen
+// by environment variables read at each call (see README.md, "Converter
+// simulator"), so one test process can move from one scenario to the next.
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "link/d2xxapi.h"
+
+#define LUMIDOR_SIM_EXPORT extern "C" __attribute__((visibility("default")))
+
+namespace {
+
+using namespace lumidor::d2xx;
+using Clock = std::chrono::steady_clock;
+
+struct Device {
+    std::string description;
+    std::string serial;
+};
+
+struct Port {
+    int device = -1;       // -1: closed
+    std::string received;  // bytes the switch got since the last answer
+    std::vector<std::pair<Clock::time_point, char>> reply;  // arrival time, byte
+    Clock::time_point lineFree{};
+};
+
+// Settings survive a close and a re-open, as the transfers rely on.
+struct Settings {
+    Dword baud = 9600;
+    Dword readTimeoutMs = 3500;
+    Dword writeTimeoutMs = 0;
+    std::uint8_t wordLength = 8, stopBits = 0, parity = 0;
+    std::uint16_t flow = 0;
+    std::uint8_t xon = 0x11, xoff = 0x13;
+};
+
+std::mutex g_mutex;
+Port g_port;
+Settings g_settings;
+int g_slowListingsLeft = 0;
+long g_calls = 0;
+std::string g_unplugValue;
+bool g_gone = false;  // the converter has been unplugged
+
+const char* env(const char* name) {
+    return std::getenv(name);
+}
+
+Dword envNumber(const char* name, Dword fallback) {
+    const char* v = env(name);
+    return v != nullptr && *v != '\0' ? static_cast<Dword>(std::strtoul(v, nullptr, 0)) : fallback;
+}
+
+std::vector<std::string> split(const std::string& text, char sep) {
+    std::vector<std::string> parts;
+    std::string::size_type start = 0;
+    while (true) {
+        const auto pos = text.find(sep, start);
+        parts.push_back(text.substr(start, pos - start));
+        if (pos == std::string::npos) {
+            return parts;
+        }
+        start = pos + 1;
+    }
+}
+
+void trace(const std::string& line) {
+    const char* path = env("LUMIDOR_SIM_TRACE");
+    if (path == nullptr || *path == '\0') {
+        return;
+    }
+    if (FILE* f = std::fopen(path, "a")) {
+        std::fprintf(f, "%s\n", line.c_str());
+        std::fclose(f);
+    }
+}
+
+std::string hex(const void* data, Dword count) {
+    std::string out;
+    char byte[4];
+    for (Dword i = 0; i < count; ++i) {
+        std::snprintf(byte, sizeof byte, "%s%02X", i ? " " : "",
+                      static_cast<const unsigned char*>(data)[i]);
+        out += byte;
+    }
+    return out;
+}
+
+// Counts every call; once the count passes LUMIDOR_SIM_UNPLUG_AFTER the
+// converter is gone. The count starts again whenever the variable changes.
+bool unplugged() {
+    const char* v = env("LUMIDOR_SIM_UNPLUG_AFTER");
+    const std::string value = v != nullptr ? v : "";
+    if (value != g_unplugValue) {
+        g_unplugValue = value;
+        g_calls = 0;
+    }
+    ++g_calls;
+    return !value.empty() && g_calls > std::strtol(value.c_str(), nullptr, 0);
+}
+
+std::vector<Device> devices() {
+    if (g_gone) {
+        return {};
+    }
+    const char* v = env("LUMIDOR_SIM_DEVICES");
+    if (v == nullptr) {
+        return {{"RC_LINKUP v1.3", "LU000001"}};
+    }
+    std::vector<Device> list;
+    if (*v == '\0') {
+        return list;
+    }
+    for (const std::string& entry : split(v, ';')) {
+        const auto bar = entry.find('|');
+        list.push_back(bar == std::string::npos
+                           ? Device{entry, ""}
+                           : Device{entry.substr(0, bar), entry.substr(bar + 1)});
+    }
+    return list;
+}
+
+// LUMIDOR_SIM_FAIL=FT_SetBaudRate:4,FT_Close:1 makes those calls fail.
+std::optional<Status> failure(const char* function) {
+    const char* v = env("LUMIDOR_SIM_FAIL");
+    if (v == nullptr) {
+        return std::nullopt;
+    }
+    for (const std::string& entry : split(v, ',')) {
+        const auto colon = entry.find(':');
+        if (entry.substr(0, colon) == function) {
+            return colon == std::string::npos
+                       ? kIoError
+                       : static_cast<Status>(std::strtoul(entry.c_str() + colon + 1, nullptr, 0));
+        }
+    }
+    return std::nullopt;
+}
+
+// One call's bookkeeping: the trace line, the unplug count, a chosen failure.
+std::optional<Status> enter(const char* function, const std::string& args) {
+    trace(std::string(function) + "(" + args + ")");
+    g_gone = unplugged();
+    const std::optional<Status> failed = failure(function);
+    if (failed) {
+        trace(std::string("  -> ") + std::to_string(*failed));
+    }
+    return failed;
+}
+
+Handle handleFor(int device) {
+    return reinterpret_cast<Handle>(static_cast<std::uintptr_t>(0x5100 + device));
+}
+
+bool valid(Handle handle) {
+    return g_port.device >= 0 && handle == handleFor(g_port.device);
+}
+
+Clock::duration byteTime() {
+    // Start bit, eight data bits, stop bit.
+    const Dword baud = std::max<Dword>(g_settings.baud, 1);
+    return std::chrono::microseconds(10'000'000 / baud);
+}
+
+// The switch: checks the first frame it received and says what it thinks.
+std::string switchAnswer(const std::string& rx) {
+    const auto byte = [&rx](std::size_t i) { return static_cast<unsigned char>(rx[i]); };
+    if (rx.empty() || rx[0] != ':') {
+        return "Error#16";
+    }
+    if (rx.size() < 4 || rx.size() < std::size_t{byte(1)} + 3) {
+        return "Error#128";
+    }
+    const std::size_t length = std::size_t{byte(1)} + 3;
+    const bool presets = byte(3) == 1 && length == 50;
+    const bool configuration = byte(3) == 0 && length == 34;
+    if (byte(2) != 0x04 || !(presets || configuration)) {
+        return "Error#32";
+    }
+    unsigned char check = 0x7F;
+    for (std::size_t i = 1; i + 1 < length; ++i) {
+        check ^= byte(i);
+    }
+    return check == byte(length - 1) ? "RC_LINKUP...OK" : "Error#48";
+}
+
+std::string unescape(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && (text[i + 1] == 'r' || text[i + 1] == 'n')) {
+            out += text[++i] == 'r' ? '\r' : '\n';
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string replyTo(const std::string& rx) {
+    const char* v = env("LUMIDOR_SIM_REPLY");
+    const std::string mode = v != nullptr ? v : "switch";
+    if (mode == "switch" || mode.empty()) {
+        return switchAnswer(rx) + "\r";
+    }
+    if (mode == "silent") {
+        return {};
+    }
+    if (mode == "nocr") {
+        return switchAnswer(rx);
+    }
+    if (mode == "long") {
+        std::string text = switchAnswer(rx);
+        text.resize(60, '#');
+        return text + "\r";
+    }
+    return unescape(mode);
+}
+
+// What was written so far gets its answer, starting when the last byte has
+// crossed the line.
+void answerPending() {
+    if (g_port.received.empty()) {
+        return;
+    }
+    const std::string text = replyTo(g_port.received);
+    g_port.received.clear();
+    Clock::time_point at = std::max(g_port.lineFree, Clock::now());
+    for (char c : text) {
+        at += byteTime();
+        g_port.reply.emplace_back(at, c);
+    }
+    g_port.lineFree = at;
+}
+
+void copyField(char* buffer, const std::string& text, std::size_t field) {
+    // A full field gets no terminating NUL, as the vendor's listing does.
+    const std::size_t n = std::min(text.size(), field);
+    std::memcpy(buffer, text.data(), n);
+    if (n < field) {
+        buffer[n] = '\0';
+    }
+}
+
+}  // namespace
+
+LUMIDOR_SIM_EXPORT Status FT_ListDevices(void* arg1, void* arg2, Dword flags) {
+    std::lock_guard lock(g_mutex);
+    if (auto failed =
+            enter("FT_ListDevices", std::to_string(reinterpret_cast<std::uintptr_t>(arg1)) + ", " +
+                                        std::to_string(flags))) {
+        return *failed;
+    }
+    const std::vector<Device> list = devices();
+    if (flags & kListNumberOnly) {
+        if (arg1 == nullptr) {
+            return kInvalidParameter;
+        }
+        *static_cast<Dword*>(arg1) = static_cast<Dword>(list.size());
+        // Each count starts a new search; its first descriptions come slowly.
+        g_slowListingsLeft = static_cast<int>(envNumber("LUMIDOR_SIM_SLOW_LISTING", 0));
+        return kOk;
+    }
+    if (!(flags & kListByIndex) || arg2 == nullptr) {
+        return kInvalidParameter;
+    }
+    const auto index = reinterpret_cast<std::uintptr_t>(arg1);
+    if (index >= list.size()) {
+        return kDeviceNotFound;
+    }
+    auto* buffer = static_cast<char*>(arg2);
+    if ((flags & 3) == kBySerialNumber) {
+        if (auto failed = failure("FT_ListDevices.serial")) {
+            return *failed;
+        }
+        copyField(buffer, list[index].serial, kSerialSize);
+        return kOk;
+    }
+    if ((flags & 3) == kByDescription) {
+        if (g_slowListingsLeft > 0) {
+            --g_slowListingsLeft;
+            buffer[0] = '\0';
+            return kOk;
+        }
+        copyField(buffer, list[index].description, kDescriptionSize);
+        return kOk;
+    }
+    return kInvalidParameter;
+}
+
+LUMIDOR_SIM_EXPORT Status FT_OpenEx(void* arg, Dword flags, Handle* handle) {
+    std::lock_guard lock(g_mutex);
+    const char* name = static_cast<const char*>(arg);
+    if (auto failed = enter(
+            "FT_OpenEx", std::string(name != nullptr ? name : "") + ", " + std::to_string(flags))) {
+        return *failed;
+    }
+    if (name == nullptr || handle == nullptr) {
+        return kInvalidParameter;
+    }
+    const std::vector<Device> list = devices();
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const std::string& key = flags == kBySerialNumber ? list[i].serial : list[i].description;
+        if (key == name) {
+            if (g_port.device >= 0) {
+                return kDeviceNotOpened;  // already taken
+            }
+            g_port = Port{};
+            g_port.device = static_cast<int>(i);
+            *handle = handleFor(g_port.device);
+            return kOk;
+        }
+    }
+    return kDeviceNotFound;
+}
+
+LUMIDOR_SIM_EXPORT Status FT_Close(Handle handle) {
+    std::lock_guard lock(g_mutex);
+    if (auto failed = enter("FT_Close", "")) {
+        return *failed;
+    }
+    if (!valid(handle)) {
+        return kInvalidHandle;
+    }
+    g_port = Port{};
+    return kOk;
+}
+
+LUMIDOR_SIM_EXPORT Status FT_Write(Handle handle, void* buffer, Dword count, Dword* written) {
+    std::lock_guard lock(g_mutex);
+    if (written != nullptr) {
+        *written = 0;
+    }
+    if (auto failed = enter("FT_Write", hex(buffer, count))) {
+        return *failed;
+    }
+    if (!valid(handle) || buffer == nullptr || written == nullptr) {
+        return kInvalidHandle;
+    }
+    if (g_gone) {
+        return kIoError;
+    }
+    // The call comes back once the bytes have crossed the line.
+    const Clock::time_point start = std::max(Clock::now(), g_port.lineFree);
+    g_port.lineFree = start + byteTime() * count;
+    std::this_thread::sleep_until(g_port.lineFree);
+    g_port.received.append(static_cast<const char*>(buffer), count);
+    *written = count;
+    return kOk;
+}
+
+LUMIDOR_SIM_EXPORT Status FT_Read(Handle handle, void* buffer, Dword count, Dword* returned) {
+    std::lock_guard lock(g_mutex);
+    if (returned != nullptr) {
+        *returned = 0;
+    }
+    if (auto failed = enter("FT_Read", std::to_string(count))) {
+        return *failed;
+    }
+    if (!valid(handle) || buffer == nullptr || returned == nullptr) {
+        return kInvalidHandle;
+    }
+    if (g_gone) {
+        return kIoError;
+    }
+    answerPending();
+    const Dword timeoutMs = envNumber("LUMIDOR_SIM_READ_TIMEOUT", g_settings.readTimeoutMs);
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    // Back when the count has arrived, or at the timeout with what has.
+    Clock::time_point until = deadline;
+    if (count > 0 && g_port.reply.size() >= count) {
+        until = std::min(until, g_port.reply[count - 1].first);
+    }
+    std::this_thread::sleep_until(until);
+    Dword n = 0;
+    auto* out = static_cast<char*>(buffer);
+    const Clock::time_point now = Clock::now();
+    while (n < count && n < g_port.reply.size() && g_port.reply[n].first <= now) {
+        out[n] = g_port.reply[n].second;
+        ++n;
+    }
+    g_port.reply.erase(g_port.reply.begin(), g_port.reply.begin() + n);
+    *returned = n;
+    trace("  <- " + hex(buffer, n));
+    return kOk;
+}
+
+LUMIDOR_SIM_EXPORT Status FT_SetBaudRate(Handle handle, Dword baud) {
+    std::lock_guard lock(g_mutex);
+    if (auto failed = enter("FT_SetBaudRate", std::to_string(baud))) {
+        return *failed;
+    }
+    if (!valid(handle)) {
+        return kInvalidHandle;
+    }
+    if (baud == 0) {
+        return kInvalidBaudRate;
+    }
+    g_settings.baud = baud;
+    return kOk;
+}
+
+LUMIDOR_SIM_EXPORT Status FT_SetDataCharacteristics(Handle handle, std::uint8_t wordLength,
+                                                    std::uint8_t stopBits, std::uint8_t parity) {
+    std::lock_guard lock(g_mutex);
+    if (auto failed = enter("FT_SetDataCharacteristics", std::to_string(wordLength) + ", " +
+                                                             std::to_string(stopBits) + ", " +
+                                                             std::to_string(parity))) {
+        return *failed;
+    }
+    if (!valid(handle)) {
+        return kInvalidHandle;
+    }
+    g_settings.wordLength = wordLength;
+    g_settings.stopBits = stopBits;
+    g_settings.parity = parity;
+    return kOk;
+}
+
+LUMIDOR_SIM_EXPORT Status FT_SetFlowControl(Handle handle, std::uint16_t flow, std::uint8_t xon,
+                                            std::uint8_t xoff) {
+    std::lock_guard lock(g_mutex);
+    if (auto failed = enter("FT_SetFlowControl", std::to_string(flow) + ", " + std::to_string(xon) +
+                                                     ", " + std::to_string(xoff))) {
+        return *failed;
+    }
+    if (!valid(handle)) {
+        return kInvalidHandle;
+    }
+    g_settings.flow = flow;
+    g_settings.xon = xon;
+    g_settings.xoff = xoff;
+    return kOk;
+}
+
+#ifndef LUMIDOR_SIM_WITHOUT_SET_TIMEOUTS
+LUMIDOR_SIM_EXPORT Status FT_SetTimeouts(Handle handle, Dword readMs, Dword writeMs) {
+    std::lock_guard lock(g_mutex);
+    if (auto failed =
+            enter("FT_SetTimeouts", std::to_string(readMs) + ", " + std::to_string(writeMs))) {
+        return *failed;
+    }
+    if (!valid(handle)) {
+        return kInvalidHandle;
+    }
+    g_settings.readTimeoutMs = readMs;
+    g_settings.writeTimeoutMs = writeMs;
+    return kOk;
+}
+#endif
+
+LUMIDOR_SIM_EXPORT Status FT_GetDriverVersion(Handle handle, Dword* version) {
+    std::lock_guard lock(g_mutex);
+    if (auto failed = enter("FT_GetDriverVersion", "")) {
+        return *failed;
+    }
+    if (!valid(handle)) {
+        return kInvalidHandle;
+    }
+    if (version == nullptr) {
+        return kInvalidParameter;
+    }
+    *version = envNumber("LUMIDOR_SIM_DRIVER_VERSION", 0x21216);
+    return kOk;
+}
+
+LUMIDOR_SIM_EXPORT Status FT_GetLibraryVersion(Dword* version) {
+    std::lock_guard lock(g_mutex);
+    if (auto failed = enter("FT_GetLibraryVersion", "")) {
+        return *failed;
+    }
+    if (version == nullptr) {
+        return kInvalidParameter;
+    }
+    *version = envNumber("LUMIDOR_SIM_LIBRARY_VERSION", 0x30215);
+    return kOk;
+}

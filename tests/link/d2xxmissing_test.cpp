@@ -1,0 +1,84 @@
+// Runs with a loader path that holds no vendor library (see tests/CMakeLists.txt).
+#include <gtest/gtest.h>
+
+#include "link/D2XXUnit.h"
+#include "link/convertersearch.h"
+
+namespace lumidor {
+namespace {
+
+const QString kMissing = QStringLiteral(" - Knihovna \"libftd2xx.so\" nebyla nalezena !!!");
+
+class NoLibrary : public ::testing::Test {
+protected:
+    NoLibrary() {
+        unit.setReporter([this](const Message& m) { shown.append(m); });
+    }
+    D2XXUnit unit;
+    Messages shown;
+};
+
+TEST_F(NoLibrary, ListingAndOpeningAreSilent) {
+    unit.ListText = QStringLiteral("kept");
+    EXPECT_TRUE(unit.DeviceCount().isLibraryMissing());
+    EXPECT_TRUE(unit.DeviceDescription(0).isLibraryMissing());
+    EXPECT_TRUE(unit.OpenByDescription(QStringLiteral("RC_LINKUP v1.3")).isLibraryMissing());
+    EXPECT_EQ(unit.ListText, QStringLiteral("kept"));
+    EXPECT_EQ(unit.deviceCount(), 0u);
+    EXPECT_TRUE(shown.isEmpty());
+}
+
+TEST_F(NoLibrary, CloseShowsOneBoxNamingFtClose) {
+    EXPECT_TRUE(unit.CloseDevice().isLibraryMissing());
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0], (Message{MsgKind::Error, QStringLiteral("FT_Close") + kMissing}));
+}
+
+TEST_F(NoLibrary, EveryReportingOperationNamesItself) {
+    std::uint32_t version = 7;
+    EXPECT_TRUE(unit.GetFTDeviceSerialNo(0).isLibraryMissing());
+    EXPECT_TRUE(unit.SetBaudRate().isLibraryMissing());
+    EXPECT_TRUE(unit.SetDataCharacteristics().isLibraryMissing());
+    EXPECT_TRUE(unit.SetFlowControl().isLibraryMissing());
+    EXPECT_TRUE(unit.SetTimeouts(3500, 1).isLibraryMissing());
+    EXPECT_TRUE(unit.DriverVersion(version).isLibraryMissing());
+    EXPECT_TRUE(unit.LibraryVersion(version).isLibraryMissing());
+    EXPECT_EQ(unit.WriteDevice(50), 0u);
+    EXPECT_EQ(unit.ReadDevice(50), 0u);
+    EXPECT_TRUE(unit.lastIoStatus().isLibraryMissing());
+    EXPECT_EQ(version, 7u);
+
+    const QStringList names{"GetFTDeviceSerialNo",  "FT_SetBaudRate", "FT_SetDataCharacteristics",
+                            "FT_SetFlowControl",    "FT_SetTimeouts", "FT_GetDriverVersion",
+                            "FT_GetLibraryVersion", "FT_Write",       "FT_Read"};
+    ASSERT_EQ(shown.size(), names.size());
+    for (int i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(shown[i], (Message{MsgKind::Error, names[i] + kMissing}));
+    }
+}
+
+// Only the record's index changes: no labels, no buttons, no cursor, no box.
+TEST_F(NoLibrary, SearchStopsAtOnce) {
+    int busy = 0;
+    SearchInput input;
+    input.onBusy = [&busy] { ++busy; };
+    TUsbDevices previous;
+    previous.Index = 0;
+    previous.Description = QStringLiteral("RC_LINKUP v1.3");
+    previous.SerialNo = QStringLiteral("LU000001");
+    previous.FwVersion = QStringLiteral("v1.3");
+    const SearchResult r = searchConverter(unit, input, previous);
+    EXPECT_EQ(r.device.Index, TUsbDevices::kLibraryMissing);
+    EXPECT_EQ(r.device.Description, previous.Description);
+    EXPECT_EQ(r.device.SerialNo, previous.SerialNo);
+    EXPECT_EQ(r.device.FwVersion, previous.FwVersion);
+    EXPECT_FALSE(r.labels.has_value());
+    EXPECT_FALSE(r.buttonsEnabled.has_value());
+    EXPECT_TRUE(r.messages.isEmpty());
+    EXPECT_FALSE(r.found);
+    EXPECT_EQ(busy, 0);
+    EXPECT_TRUE(shown.isEmpty());
+}
+
+}  // namespace
+}  // namespace lumidor
