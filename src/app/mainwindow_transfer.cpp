@@ -1,7 +1,9 @@
+#include "app/mainwindow.h"
+
 #include <QGuiApplication>
 #include <QPushButton>
+#include <optional>
 
-#include "app/mainwindow.h"
 #include "common/ui/dialogs.h"
 #include "link/ui/interfacebox.h"
 #include "presets/ui/preseteditorbox.h"
