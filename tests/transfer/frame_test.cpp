@@ -41,13 +41,6 @@ void expectEnvelope(const QByteArray& frame, TransferKind kind) {
     EXPECT_EQ(byteAt(frame, frame.size() - 1), x);
 }
 
-// ---- Check byte ----
-
-TEST(CheckByte, LeavesOutTheStartCharacterAndItsOwnSlot) {
-    EXPECT_EQ(checkByte(hex("3a000000")), 0x7F);
-    EXPECT_EQ(checkByte(hex("ff01ffaa")), 0x7F ^ 0x01 ^ 0xFF);
-}
-
 // ---- Preset frame ----
 
 TEST(PresetFrame, WorkedExampleIsByteExact) {
@@ -100,23 +93,6 @@ INSTANTIATE_TEST_SUITE_P(
                       GridCase{"AllLit", allLit(), QByteArray(40, 0x0F)},
                       GridCase{"Column3Outputs134", column3Outputs134(), withByte(8, 0x0D)}),
     [](const auto& p) { return std::string(p.param.name); });
-
-// Every cell lands on exactly one bit, in the byte of its column and section.
-TEST(PresetGridBytes, EachCellOwnsOneBit) {
-    for (int output = 1; output <= kOutputs; ++output) {
-        for (int column = 1; column <= kColumns; ++column) {
-            Presets p;
-            p.grid.set(output, column, true);
-            const QByteArray frame = presetFrame(p);
-            const int index = 4 + 2 * (column - 1) + (output > 4 ? 1 : 0);
-            const int bit = 1 << ((output - 1) % 4);
-            for (int i = 4; i <= 43; ++i) {
-                EXPECT_EQ(byteAt(frame, i), i == index ? bit : 0)
-                    << "output " << output << " column " << column << " byte " << i;
-            }
-        }
-    }
-}
 
 struct OptionCase {
     PresetOptions options;
