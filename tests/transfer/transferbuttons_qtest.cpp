@@ -29,6 +29,18 @@ public:
     std::function<void()> onWrite;
 };
 
+// Boxes wait for the user; none of them should come up under the wait cursor.
+class CursorWatchingDialogs : public test::RecordingDialogs {
+public:
+    void message(MsgKind kind, const QString& text) override {
+        if (QGuiApplication::overrideCursor() != nullptr) {
+            underWaitCursor.append(text);
+        }
+        RecordingDialogs::message(kind, text);
+    }
+    QStringList underWaitCursor;
+};
+
 const QString kDescription = QStringLiteral("RC_LINKUP v1.3");
 
 QList<QPushButton*> writeButtons(const TMainForm& form) {
@@ -48,7 +60,7 @@ class TransferButtonsTest : public QObject {
 
 private:
     QTemporaryDir dir_;
-    std::unique_ptr<test::RecordingDialogs> dialogs_;
+    std::unique_ptr<CursorWatchingDialogs> dialogs_;
     std::unique_ptr<TMainForm> form_;
     WatchedPort* port_ = nullptr;
     QStringList seenDuringWrite_;
@@ -59,10 +71,11 @@ private:
         QCOMPARE(form_->lang(), lang);
     }
 
-    // After every transfer: normal cursor, and the write buttons back only
-    // while a converter is shown.
+    // After every transfer: normal cursor (also while its boxes showed), and the write buttons back
+    // only while a converter is shown.
     void checkIdle() {
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QCOMPARE(dialogs_->underWaitCursor, QStringList());
         const bool converter = form_->interfaceBox()->nameCaption() != QStringLiteral("---");
         for (QPushButton* b : writeButtons(*form_)) {
             QCOMPARE(b->isEnabled(), converter);
@@ -72,7 +85,7 @@ private:
 private Q_SLOTS:
     void init() {
         QVERIFY(dir_.isValid());
-        dialogs_ = std::make_unique<test::RecordingDialogs>();
+        dialogs_ = std::make_unique<CursorWatchingDialogs>();
         form_ = std::make_unique<TMainForm>(dir_.path());
         form_->UsbDevice.Description = kDescription;
         auto port = std::make_unique<WatchedPort>();
