@@ -95,7 +95,11 @@ QString TMainForm::plainTitle() const {
 void TMainForm::connectLifeCycle() {
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
     connect(GroupBox5, &LanguageBox::languageClicked, this, &TMainForm::LanguageClick);
+    // The rolling view's animation attaches to this timer.
+    connect(GroupBox4, &ConfigPanelBox::rollingViewRequested, tmrRollingWindow,
+            qOverload<>(&QTimer::start));
     connectLink();
+    connectTransfer();
 }
 
 void TMainForm::FormCreate() {

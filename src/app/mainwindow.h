@@ -67,6 +67,8 @@ public:
     // The converter as transfers reach it; tests put a scripted one in.
     void setSwitchPort(std::unique_ptr<SwitchPort> port);
     SwitchPort* switchPort() const { return port_.get(); }
+    // Wires BitBtn1 and BitBtn6; called once from connectLifeCycle.
+    void connectTransfer();
 
     // ---- Settings file (mainwindow_settings.cpp) ----
     // Start-up load into the grid and the controls, then the dependent rules.

@@ -5,6 +5,7 @@
 #include "common/ui/dialogs.h"
 #include "link/D2XXUnit.h"
 #include "link/convertersearch.h"
+#include "link/d2xxswitchport.h"
 #include "link/ui/interfacebox.h"
 #include "presets/ui/preseteditorbox.h"
 #include "settings/ui/configpanelbox.h"
@@ -14,6 +15,7 @@ namespace lumidor {
 void TMainForm::connectLink() {
     // The binding's failure boxes read the same in both languages.
     D2XXUnit::module().setReporter([](const Message& m) { Dialogs::current().show(m); });
+    setSwitchPort(std::make_unique<D2xxSwitchPort>(D2XXUnit::module()));
 }
 
 void TMainForm::SearchConverter() {

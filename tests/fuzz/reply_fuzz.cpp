@@ -1,0 +1,39 @@
+// libFuzzer target: whatever the converter sends back must become a bounded
+// reply and a sensible set of boxes, never a crash.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "transfer/reply.h"
+
+namespace {
+
+void require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace lumidor;
+    const QByteArray received(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString reply = replyText(received);
+    require(reply.size() <= kReplyMaxBytes);
+    require(!reply.contains(QLatin1Char('\r')));
+    require(reply.toLatin1() == received.left(reply.size()));
+
+    for (const TransferKind kind : {TransferKind::Presets, TransferKind::Configuration}) {
+        for (const Lang lang : {Lang::Czech, Lang::English}) {
+            const Messages boxes = transferResultMessages(reply, kind, lang);
+            require(boxes.size() <= 7);
+            require(!reply.isEmpty() || boxes.size() == 1);
+            for (const Message& m : boxes) {
+                require(m.kind == MsgKind::Information ||
+                        m.text.startsWith(reply.isEmpty() ? QStringLiteral("Error#0") : reply));
+            }
+        }
+    }
+    return 0;
+}

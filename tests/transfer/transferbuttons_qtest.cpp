@@ -1,0 +1,281 @@
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+
+#include "app/languagebox.h"
+#include "app/mainwindow.h"
+#include "link/ui/interfacebox.h"
+#include "presets/ui/preseteditorbox.h"
+#include "settings/ui/configpanelbox.h"
+#include "support/recordingdialogs.h"
+#include "support/scriptedswitchport.h"
+#include "transfer/frame.h"
+
+using namespace lumidor;
+
+namespace {
+
+// Notes what the user would see while the frame goes out.
+class WatchedPort : public test::ScriptedSwitchPort {
+public:
+    int write(const QByteArray& bytes) override {
+        if (onWrite) {
+            onWrite();
+        }
+        return ScriptedSwitchPort::write(bytes);
+    }
+    std::function<void()> onWrite;
+};
+
+// Boxes wait for the user; none of them should come up under the wait cursor.
+class CursorWatchingDialogs : public test::RecordingDialogs {
+public:
+    void message(MsgKind kind, const QString& text) override {
+        if (QGuiApplication::overrideCursor() != nullptr) {
+            underWaitCursor.append(text);
+        }
+        RecordingDialogs::message(kind, text);
+    }
+    QStringList underWaitCursor;
+};
+
+const QString kDescription = QStringLiteral("RC_LINKUP v1.3");
+
+QList<QPushButton*> writeButtons(const TMainForm& form) {
+    QList<QPushButton*> buttons;
+    for (QPushButton* b : {form.presetEditor()->writeButton(), form.configPanel()->writeButton()}) {
+        if (b != nullptr) {
+            buttons.append(b);
+        }
+    }
+    return buttons;
+}
+
+}  // namespace
+
+class TransferButtonsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<CursorWatchingDialogs> dialogs_;
+    std::unique_ptr<TMainForm> form_;
+    WatchedPort* port_ = nullptr;
+    QStringList seenDuringWrite_;
+
+    void setLanguage(Lang lang) {
+        form_->languageBox()->press(lang);
+        form_->LanguageClick();
+        QCOMPARE(form_->lang(), lang);
+    }
+
+    // After every transfer: normal cursor (also while its boxes showed), and the write buttons back
+    // only while a converter is shown.
+    void checkIdle() {
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QCOMPARE(dialogs_->underWaitCursor, QStringList());
+        const bool converter = form_->interfaceBox()->nameCaption() != QStringLiteral("---");
+        for (QPushButton* b : writeButtons(*form_)) {
+            QCOMPARE(b->isEnabled(), converter);
+        }
+    }
+
+private Q_SLOTS:
+    void init() {
+        QVERIFY(dir_.isValid());
+        dialogs_ = std::make_unique<CursorWatchingDialogs>();
+        form_ = std::make_unique<TMainForm>(dir_.path());
+        form_->UsbDevice.Description = kDescription;
+        auto port = std::make_unique<WatchedPort>();
+        port_ = port.get();
+        seenDuringWrite_.clear();
+        port_->onWrite = [this] {
+            const QCursor* c = QGuiApplication::overrideCursor();
+            seenDuringWrite_.append(c != nullptr && c->shape() == Qt::WaitCursor
+                                        ? QStringLiteral("wait")
+                                        : QStringLiteral("normal"));
+            for (QPushButton* b : writeButtons(*form_)) {
+                seenDuringWrite_.append(b->isEnabled() ? QStringLiteral("enabled")
+                                                       : QStringLiteral("disabled"));
+            }
+        };
+        form_->setSwitchPort(std::move(port));
+        for (QPushButton* b : writeButtons(*form_)) {
+            b->setEnabled(true);
+        }
+    }
+
+    void cleanup() {
+        form_.reset();
+        dialogs_.reset();
+        while (QGuiApplication::overrideCursor() != nullptr) {
+            QGuiApplication::restoreOverrideCursor();
+        }
+    }
+
+    void configurationAccepted_data() {
+        QTest::addColumn<Lang>("lang");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("cz") << Lang::Czech
+                            << QString::fromUtf8(
+                                   "Konfigurace byla úspěšně přenesena do RC Lumidoru !");
+        QTest::newRow("en") << Lang::English
+                            << QStringLiteral(
+                                   "The configuration has been successfully "
+                                   "transferred to the RC Lumidor !");
+    }
+
+    void configurationAccepted() {
+        QFETCH(Lang, lang);
+        QFETCH(QString, text);
+        setLanguage(lang);
+        port_->reply = "RC_LINKUP...OK\r\n";
+        form_->BitBtn6Click();
+
+        QCOMPARE(dialogs_->shown, Messages({{MsgKind::Information, text}}));
+        const QByteArray frame = configurationFrame(form_->configPanel()->values());
+        QCOMPARE(port_->line.toHex(' '), (frame + frame).toHex(' '));
+        QCOMPARE(port_->opened, QStringList{kDescription});
+        QVERIFY(!port_->isOpen);
+        // Busy from the first write to the end of the exchange.
+        QCOMPARE(seenDuringWrite_.first(), QStringLiteral("wait"));
+        QVERIFY(!seenDuringWrite_.contains(QStringLiteral("enabled")));
+        checkIdle();
+    }
+
+    void configurationNotAnswered() {
+        setLanguage(Lang::English);
+        form_->BitBtn6Click();
+        QCOMPARE(dialogs_->shown.size(), 1);
+        QCOMPARE(dialogs_->shown[0].kind, MsgKind::Error);
+        QVERIFY(dialogs_->shown[0].text.startsWith(
+            QStringLiteral("Error#0 - RC Lumidor is not properly connected")));
+        checkIdle();
+    }
+
+    void configurationErrorReply() {
+        setLanguage(Lang::Czech);
+        port_->reply = "xxError#48yy\rError#16";
+        form_->BitBtn6Click();
+        QCOMPARE(dialogs_->shown.size(), 1);
+        QCOMPARE(dialogs_->shown[0].text,
+                 QString::fromUtf8("xxError#48yy - chyba kontrolního součtu CRC !!!\n\r\n\r") +
+                     QString(7, QLatin1Char(' ')) +
+                     QString::fromUtf8("Prosím, zkuste akci opakovat."));
+        checkIdle();
+    }
+
+    void converterCannotBeOpened() {
+        setLanguage(Lang::English);
+        port_->canOpen = false;
+        form_->BitBtn6Click();
+        QCOMPARE(dialogs_->shown,
+                 Messages({{MsgKind::Error, QStringLiteral("Unable to establish connection with "
+                                                           "the RC_LINKUP module !!!'")}}));
+        QVERIFY(port_->line.isEmpty());
+        checkIdle();
+    }
+
+    void noPortAtAll() {
+        setLanguage(Lang::Czech);
+        form_->setSwitchPort(nullptr);
+        port_ = nullptr;
+        form_->BitBtn6Click();
+        QCOMPARE(dialogs_->shown,
+                 Messages({{MsgKind::Error, QString::fromUtf8("Nepodařilo se navázat spojení s "
+                                                              "RC_LINKUP modulem !!!'")}}));
+        checkIdle();
+    }
+
+    void secondWriteFallsShort() {
+        setLanguage(Lang::English);
+        port_->writeCounts = {-1, 10};
+        port_->reply = "RC_LINKUP...OK";
+        form_->BitBtn6Click();
+        QCOMPARE(
+            dialogs_->shown,
+            Messages({{MsgKind::Error, QStringLiteral("Writing data was`t successfully "
+                                                      "transferred to the RC Lumidors !!!")}}));
+        QVERIFY(!port_->log.contains(QStringLiteral("read 50")));
+        checkIdle();
+    }
+
+    // The grid starts dark until the first activation loads an effect.
+    void darkGridIsRefusedBeforeOpening() {
+        setLanguage(Lang::English);
+        Presets dark;
+        dark.options.pwmMode = -1;
+        form_->presetEditor()->setPresets(dark);
+        form_->BitBtn1Click();
+        QCOMPARE(
+            dialogs_->shown,
+            Messages({{MsgKind::Warning, QStringLiteral("Can`t write an undefined field !!!")}}));
+        QVERIFY(port_->log.isEmpty());
+        checkIdle();
+    }
+
+    void presetsAccepted() {
+        Presets p;
+        p.grid.setCell(1, true);
+        p.grid.setCell(180, true);
+        p.options = {3, 2, 1, 90, 100};
+        form_->presetEditor()->setPresets(p);
+        if (form_->presetEditor()->presets() != p) {
+            QSKIP("the preset editor does not hold presets yet");
+        }
+        setLanguage(Lang::English);
+        port_->reply = "RC_LINKUP...OK\r";
+        form_->BitBtn1Click();
+        QCOMPARE(dialogs_->shown,
+                 Messages({{MsgKind::Information, QStringLiteral("The presets has been "
+                                                                 "successfully transferred to the "
+                                                                 "RC Lumidor !")}}));
+        QCOMPARE(port_->line, presetFrame(p) + presetFrame(p));
+        checkIdle();
+    }
+
+    void configurationMissingSelection() {
+        ConfigValues v;
+        v.list(ConfigList::Reverse0) = -1;
+        form_->configPanel()->setValues(v);
+        if (form_->configPanel()->values() != v) {
+            QSKIP("the configuration panel does not hold values yet");
+        }
+        setLanguage(Lang::English);
+        form_->BitBtn6Click();
+        QCOMPARE(
+            dialogs_->shown,
+            Messages({{MsgKind::Warning, QStringLiteral("Invalid settings, missing "
+                                                        "selection in the pop-up menu !!!")}}));
+        QVERIFY(port_->log.isEmpty());
+        checkIdle();
+    }
+
+    void emptyReplyBecomesError0() {
+        setLanguage(Lang::English);
+        QString reply;
+        form_->ReportTransferResult(reply, false);
+        QCOMPARE(reply, QStringLiteral("Error#0"));
+        QCOMPARE(dialogs_->shown.size(), 1);
+
+        QString accepted = QStringLiteral("RC_LINKUP...OK");
+        form_->ReportTransferResult(accepted, true);
+        QCOMPARE(accepted, QStringLiteral("RC_LINKUP...OK"));
+    }
+
+    void buttonsRunTheirHandlers() {
+        const QList<QPushButton*> buttons = writeButtons(*form_);
+        if (buttons.size() < 2) {
+            QSKIP("the write buttons do not exist yet");
+        }
+        setLanguage(Lang::English);
+        port_->reply = "RC_LINKUP...OK";
+        form_->configPanel()->writeButton()->click();
+        QCOMPARE(port_->line.size(), 2 * kConfigurationFrameLength);
+    }
+};
+
+QTEST_MAIN(TransferButtonsTest)
+#include "transferbuttons_qtest.moc"
