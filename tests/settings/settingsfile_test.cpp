@@ -307,18 +307,6 @@ TEST_F(SettingsFileTest, PresetStoreAppendsAfterHandWrittenConfiguration) {
     EXPECT_EQ(ini.sectionNames(), (QList<QByteArray>{"Configuration", "Presets"}));
 }
 
-// Something else changed the file since start-up: the store keeps it.
-TEST_F(SettingsFileTest, EachStoreReadsTheFileAnew) {
-    ASSERT_EQ(storePresets(path(), somePresets(), kNeverAsked).status,
-              StoreOutcome::Status::Written);
-    writeAll(path(), readAll(path()) + "[Other]\r\nx=1\r\n");
-    ASSERT_EQ(storeConfiguration(path(), ConfigValues{}, kNeverAsked).status,
-              StoreOutcome::Status::Written);
-    const IniFile ini = IniFile::parse(readAll(path()));
-    EXPECT_EQ(ini.value("Other", "x"), "1");
-    EXPECT_EQ(presetsFromIni(ini), somePresets());
-}
-
 // ---- Failed writes: the old file stays, the reason comes back ----
 
 // Writes beyond this many bytes fail with EFBIG, even for root (whom file
@@ -425,24 +413,6 @@ TEST_F(SettingsFileTest, OversizedFileIsUnreadableAndKeptUnlessConfirmed) {
     EXPECT_EQ(presetsFromIni(r.ini), somePresets());
 }
 
-TEST_F(SettingsFileTest, SizeBoundIsInclusive) {
-    writeAll(path(), "[Presets]\r\nChB1=1\r\n");
-    EXPECT_EQ(readSettingsFile(path(), 19).status, SettingsRead::Status::Ok);
-    EXPECT_EQ(readSettingsFile(path(), 18).status, SettingsRead::Status::Unreadable);
-}
-
-TEST_F(SettingsFileTest, UnreadablePermissionsGiveTheSystemReason) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "root reads any file";
-    }
-    writeAll(path(), "[Presets]\r\nChB1=1\r\n");
-    QFile::setPermissions(path(), QFile::WriteOwner);
-    const SettingsRead r = readSettingsFile(path());
-    QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
-    EXPECT_EQ(r.status, SettingsRead::Status::Unreadable);
-    EXPECT_FALSE(r.reason(Lang::English).isEmpty());
-}
-
 // ---- Texts the user reads ----
 
 TEST(SettingsMessages, NameThePathAndTheReasonInBothLanguages) {
@@ -458,10 +428,6 @@ TEST(SettingsMessages, NameThePathAndTheReasonInBothLanguages) {
         const QString question = settingsOverwriteQuestion(lang, path, why);
         EXPECT_TRUE(question.contains("\"/opt/rc/x.ini\"") && question.contains(why));
     }
-    EXPECT_TRUE(settingsWriteFailedMessage(Lang::Czech, path, why)
-                    .text.startsWith(QString::fromUtf8("Soubor nastavení")));
-    EXPECT_TRUE(
-        settingsWriteFailedMessage(Lang::English, path, why).text.startsWith("The settings file"));
     // A path holding a placeholder is shown as it is.
     EXPECT_TRUE(settingsWriteFailedMessage(Lang::English, "/tmp/%2.ini", why)
                     .text.contains("\"/tmp/%2.ini\""));

@@ -40,7 +40,6 @@ class SettingsStoreTest : public QObject {
 
 private Q_SLOTS:
     void storesCreateTheFileWithBothSections();
-    void storeKeepsWhatOthersWrote();
     void failedWriteIsReportedAndKeepsTheOldFile();
     void unreadableFileIsAnnouncedAfterCreationNotDuring();
     void unreadableFileIsReplacedOnlyWhenTheUserAgrees();
@@ -63,19 +62,6 @@ void SettingsStoreTest::storesCreateTheFileWithBothSections() {
     QCOMPARE(ini.sectionNames(), (QList<QByteArray>{"Configuration", "Presets"}));
     QCOMPARE(lumidor::presetsFromIni(ini), form.presetEditor()->presets());
     QCOMPARE(lumidor::configFromIni(ini), form.configPanel()->values());
-}
-
-void SettingsStoreTest::storeKeepsWhatOthersWrote() {
-    QTemporaryDir dir;
-    RecordingDialogs dialogs;
-    TMainForm form(dir.path());
-    QVERIFY(writeAll(form.settingsPath(), "; note\r\n[Configuration]\r\nprogram=1\r\n"));
-
-    QVERIFY(form.storePresets());
-    const QByteArray bytes = readAll(form.settingsPath());
-    QVERIFY(bytes.startsWith("[Configuration]\r\nprogram=1\r\n\r\n[Presets]\r\nChB1="));
-    QVERIFY(!bytes.contains("note"));
-    QVERIFY(dialogs.shown.isEmpty());
 }
 
 void SettingsStoreTest::failedWriteIsReportedAndKeepsTheOldFile() {
