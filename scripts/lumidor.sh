@@ -52,6 +52,10 @@ case "${1:-}" in
     install_missing
     build build -DLUMIDOR_WERROR=ON
     ctest --test-dir build --output-on-failure -j"$(nproc)"
+    # The fuzz targets need clang's libFuzzer; a bounded run of each from its seeds.
+    CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DLUMIDOR_BUILD_BENCHMARKS=OFF >/dev/null
+    cmake --build build-fuzz -j"$(nproc)" --target reply_fuzz ini_fuzz
+    ctest --test-dir build-fuzz --output-on-failure -R fuzz
     if [ "${LUMIDOR_SKIP_SANITIZE:-0}" != 1 ]; then
       build build-asan -DLUMIDOR_SANITIZE=ON -DLUMIDOR_BUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug
       ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build-asan --output-on-failure -j"$(nproc)"

@@ -130,6 +130,7 @@ void TMainForm::FormActivate() {
     if (!QFileInfo::exists(settingsPath_)) {
         dialogs.show(kSettingsFileMissing(lang()));
     }
+    announceUnreadableSettings();
 }
 
 void TMainForm::FormClose() {}

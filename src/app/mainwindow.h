@@ -77,6 +77,10 @@ public:
     // written (the user has been told and the result box must not follow).
     bool storePresets();
     bool storeConfiguration();
+    // A settings file that exists but could not be read at start-up is
+    // announced once the window is active (FormActivate), not during creation.
+    bool settingsUnreadable() const { return static_cast<bool>(settingsReadProblem_); }
+    void announceUnreadableSettings();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -102,6 +106,9 @@ private:
     std::unique_ptr<SwitchPort> port_;
 
     QString settingsPath_;
+    // Why the settings file could not be read at start-up; empty when it could.
+    // Kept as a function of the language, which is only settled at first show.
+    std::function<QString(Lang)> settingsReadProblem_;
     bool shown_ = false;
     bool activationAttached_ = true;
 };

@@ -1,0 +1,228 @@
+#include "settings/inifile.h"
+
+#include <limits>
+
+namespace lumidor {
+namespace {
+
+constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
+
+// ASCII only: names are matched the same way whatever bytes surround them, so
+// a UTF-8 name is never folded into a different one.
+QByteArray folded(QByteArrayView name) {
+    QByteArray out(name.data(), name.size());
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return out;
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+QByteArrayView trimmed(QByteArrayView s) {
+    qsizetype begin = 0;
+    qsizetype end = s.size();
+    while (begin < end && isBlank(s[begin])) {
+        ++begin;
+    }
+    while (end > begin && isBlank(s[end - 1])) {
+        --end;
+    }
+    return s.sliced(begin, end - begin);
+}
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+}  // namespace
+
+std::optional<int> parseIniInteger(QByteArrayView text) {
+    constexpr long long kMax = std::numeric_limits<int>::max();
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        long long v = 0;
+        for (qsizetype i = 2; i < text.size(); ++i) {
+            const int d = hexDigit(text[i]);
+            if (d < 0) {
+                return std::nullopt;
+            }
+            v = v * 16 + d;
+            if (v > kMax) {
+                return std::nullopt;
+            }
+        }
+        return static_cast<int>(v);
+    }
+
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i == text.size()) {
+        return std::nullopt;
+    }
+    // The magnitude may reach one past INT_MAX for the most negative value.
+    const long long limit = negative ? kMax + 1 : kMax;
+    long long v = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        v = v * 10 + (c - '0');
+        if (v > limit) {
+            return std::nullopt;
+        }
+    }
+    return static_cast<int>(negative ? -v : v);
+}
+
+IniFile IniFile::parse(QByteArrayView text) {
+    IniFile ini;
+    if (text.startsWith(kUtf8Bom)) {
+        text = text.sliced(kUtf8Bom.size());
+    }
+
+    Section* current = nullptr;
+    qsizetype pos = 0;
+    const qsizetype size = text.size();
+    while (pos < size) {
+        qsizetype end = pos;
+        bool hasNul = false;
+        while (end < size && text[end] != '\n' && text[end] != '\r') {
+            hasNul = hasNul || text[end] == '\0';
+            ++end;
+        }
+        const QByteArrayView line = trimmed(text.sliced(pos, end - pos));
+        // CR LF counts as one line end, a lone CR or LF as one each.
+        pos = end + ((end + 1 < size && text[end] == '\r' && text[end + 1] == '\n') ? 2 : 1);
+
+        if (hasNul || line.isEmpty() || line.front() == ';') {
+            continue;
+        }
+        if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
+            current = &ini.findOrAppend(trimmed(line.sliced(1, line.size() - 2)));
+            continue;
+        }
+        if (current == nullptr) {
+            continue;
+        }
+        const qsizetype eq = line.indexOf('=');
+        if (eq < 0) {
+            continue;
+        }
+        const QByteArrayView name = trimmed(line.first(eq));
+        if (name.isEmpty() || findEntry(*current, name) != nullptr) {
+            continue;
+        }
+        current->index.insert(folded(name), static_cast<int>(current->entries.size()));
+        current->entries.push_back(
+            {QByteArray(name.data(), name.size()), trimmed(line.sliced(eq + 1)).toByteArray()});
+    }
+    return ini;
+}
+
+QByteArray IniFile::toBytes() const {
+    QByteArray out;
+    for (const Section& s : sections_) {
+        out += '[';
+        out += s.name;
+        out += "]\r\n";
+        for (const Entry& e : s.entries) {
+            out += e.name;
+            out += '=';
+            out += e.value;
+            out += "\r\n";
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+const IniFile::Section* IniFile::find(QByteArrayView section) const {
+    const auto it = sectionIndex_.constFind(folded(section));
+    return it == sectionIndex_.cend() ? nullptr : &sections_[static_cast<size_t>(*it)];
+}
+
+IniFile::Section& IniFile::findOrAppend(QByteArrayView section) {
+    QByteArray key = folded(section);
+    const auto it = sectionIndex_.constFind(key);
+    if (it != sectionIndex_.cend()) {
+        return sections_[static_cast<size_t>(*it)];
+    }
+    sectionIndex_.insert(std::move(key), static_cast<int>(sections_.size()));
+    sections_.push_back({QByteArray(section.data(), section.size()), {}, {}});
+    return sections_.back();
+}
+
+IniFile::Entry* IniFile::findEntry(Section& s, QByteArrayView key) {
+    const auto it = s.index.constFind(folded(key));
+    return it == s.index.cend() ? nullptr : &s.entries[static_cast<size_t>(*it)];
+}
+
+std::optional<QByteArray> IniFile::value(QByteArrayView section, QByteArrayView key) const {
+    const Section* s = find(section);
+    if (s == nullptr) {
+        return std::nullopt;
+    }
+    const auto it = s->index.constFind(folded(key));
+    if (it == s->index.cend()) {
+        return std::nullopt;
+    }
+    return s->entries[static_cast<size_t>(*it)].value;
+}
+
+std::optional<int> IniFile::integer(QByteArrayView section, QByteArrayView key) const {
+    const auto v = value(section, key);
+    return v ? parseIniInteger(*v) : std::nullopt;
+}
+
+void IniFile::setValue(QByteArrayView section, QByteArrayView key, QByteArrayView value) {
+    Section& s = findOrAppend(section);
+    if (Entry* e = findEntry(s, key)) {
+        e->value = value.toByteArray();
+        return;
+    }
+    s.index.insert(folded(key), static_cast<int>(s.entries.size()));
+    s.entries.push_back({key.toByteArray(), value.toByteArray()});
+}
+
+void IniFile::setInteger(QByteArrayView section, QByteArrayView key, int value) {
+    setValue(section, key, QByteArray::number(value));
+}
+
+QList<QByteArray> IniFile::sectionNames() const {
+    QList<QByteArray> names;
+    names.reserve(static_cast<qsizetype>(sections_.size()));
+    for (const Section& s : sections_) {
+        names.append(s.name);
+    }
+    return names;
+}
+
+QList<QByteArray> IniFile::keyNames(QByteArrayView section) const {
+    QList<QByteArray> names;
+    if (const Section* s = find(section)) {
+        for (const Entry& e : s->entries) {
+            names.append(e.name);
+        }
+    }
+    return names;
+}
+
+}  // namespace lumidor
