@@ -92,6 +92,7 @@ QString TMainForm::plainTitle() const { return kPlainTitle(lang()); }
 void TMainForm::connectLifeCycle() {
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
     connect(GroupBox5, &LanguageBox::languageClicked, this, &TMainForm::LanguageClick);
+    connectPreview();
 }
 
 void TMainForm::FormCreate() {

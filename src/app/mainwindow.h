@@ -83,6 +83,8 @@ protected:
 
 private:
     void connectLifeCycle();
+    // ---- Preset editor and live preview (mainwindow_preview.cpp) ----
+    void connectPreview();
 
     PresetEditorBox* GroupBox3 = nullptr;
     LivePreviewBox* GroupBox2 = nullptr;
