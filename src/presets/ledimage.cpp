@@ -1,5 +1,6 @@
 #include "presets/ledimage.h"
 
+#include <array>
 #include <vector>
 
 namespace lumidor {
@@ -181,15 +182,24 @@ QStringList ledPixelMap(LedStyle style, bool bordered) {
 }
 
 QImage ledBitmap(LedStyle style, bool bordered) {
-    const QStringList map = ledPixelMap(style, bordered);
-    const QSize size = ledSize(style);
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x) {
-            image.setPixel(x, y, roleColour(map[y][x]));
+    // Drawn once per style and frame; images share their pixels until written.
+    static const std::array<QImage, 12> bitmaps = [] {
+        std::array<QImage, 12> all;
+        for (int i = 0; i < 12; ++i) {
+            const auto s = static_cast<LedStyle>(i / 2);
+            const QStringList map = ledPixelMap(s, i % 2 == 1);
+            QImage image(ledSize(s), QImage::Format_RGB32);
+            for (int y = 0; y < image.height(); ++y) {
+                auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+                for (int x = 0; x < image.width(); ++x) {
+                    line[x] = roleColour(map[y][x]);
+                }
+            }
+            all[static_cast<size_t>(i)] = image;
         }
-    }
-    return image;
+        return all;
+    }();
+    return bitmaps[static_cast<size_t>(static_cast<int>(style) * 2 + (bordered ? 1 : 0))];
 }
 
 void floodFill(QImage& image, QPoint seed, QRgb target, QColor colour) {
@@ -200,18 +210,28 @@ void floodFill(QImage& image, QPoint seed, QRgb target, QColor colour) {
     if (fill == target) {
         return;
     }
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32) {
+        image.convertTo(QImage::Format_ARGB32);
+    }
+    const int w = image.width();
+    const int h = image.height();
+    auto at = [&image](int x, int y) -> QRgb& {
+        return reinterpret_cast<QRgb*>(image.scanLine(y))[x];
+    };
     std::vector<QPoint> pending{seed};
     while (!pending.empty()) {
         const QPoint p = pending.back();
         pending.pop_back();
-        if (!image.rect().contains(p) || image.pixel(p) != target) {
+        const int x = p.x();
+        const int y = p.y();
+        if (x < 0 || y < 0 || x >= w || y >= h || at(x, y) != target) {
             continue;
         }
-        image.setPixel(p, fill);
-        pending.push_back({p.x() + 1, p.y()});
-        pending.push_back({p.x() - 1, p.y()});
-        pending.push_back({p.x(), p.y() + 1});
-        pending.push_back({p.x(), p.y() - 1});
+        at(x, y) = fill;
+        pending.push_back({x + 1, y});
+        pending.push_back({x - 1, y});
+        pending.push_back({x, y + 1});
+        pending.push_back({x, y - 1});
     }
 }
 

@@ -168,12 +168,12 @@ private Q_SLOTS:
         Q_EMIT axis->activated(5);
         QCOMPARE(timer->interval(), 250);
         timer->start();
-        QTest::qWait(150);
+        QTest::qWait(30);
         const int remaining = timer->remainingTime();
-        QVERIFY(remaining <= 200);  // well into the period
         QComboBox* onOff = editor()->onOffList();
         onOff->setCurrentIndex(3);
         Q_EMIT onOff->activated(3);
+        // A restarted period would be back at its full length.
         QVERIFY(timer->remainingTime() <= remaining);
         QCOMPARE(timer->interval(), 250);
     }

@@ -6,6 +6,8 @@
 namespace lumidor {
 
 TALed::TALed(QWidget* parent) : QWidget(parent), borderColor_(palette().color(QPalette::Button)) {
+    // The picture covers the whole control: nothing beneath needs painting.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     resize(16, 16);
     buildImages();
 }
