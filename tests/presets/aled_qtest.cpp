@@ -135,7 +135,7 @@ private Q_SLOTS:
         QVERIFY(ticks.count() <= seen + 1);
     }
 
-    void mouseEnterAndLeaveAreAnnounced() {
+    void mouseEnterLeaveAndClickAreAnnounced() {
         TALed led;
         QSignalSpy enter(&led, &TALed::OnMouseEnter);
         QSignalSpy leave(&led, &TALed::OnMouseLeave);
@@ -146,6 +146,9 @@ private Q_SLOTS:
         QCOMPARE(enter.count(), 1);
         QCOMPARE(leave.count(), 1);
         QCOMPARE(leave.first().at(0).value<TALed*>(), &led);
+        QSignalSpy clicks(&led, &TALed::OnClick);
+        QTest::mouseClick(&led, Qt::LeftButton, {}, QPoint(4, 4));
+        QCOMPARE(clicks.count(), 1);
     }
 };
 

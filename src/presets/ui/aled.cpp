@@ -1,5 +1,6 @@
 #include "presets/ui/aled.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 
@@ -162,6 +163,13 @@ void TALed::enterEvent(QEnterEvent* event) {
 void TALed::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
     Q_EMIT OnMouseLeave(this);
+}
+
+void TALed::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        Q_EMIT OnClick(this);
+    }
 }
 
 }  // namespace lumidor

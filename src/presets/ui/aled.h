@@ -63,11 +63,13 @@ Q_SIGNALS:
     void OnTimer(TALed* sender);
     void OnMouseEnter(TALed* sender);
     void OnMouseLeave(TALed* sender);
+    void OnClick(TALed* sender);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void buildImages();
