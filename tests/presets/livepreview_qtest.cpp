@@ -163,10 +163,12 @@ private Q_SLOTS:
     void columnDurationSetsTimerOnlyWhenItDiffers() {
         QTimer* timer = form_->timer1();
         QCOMPARE(timer->interval(), 50);
+        runToStep(7);
         QComboBox* axis = editor()->timeAxisList();
         axis->setCurrentIndex(5);
         Q_EMIT axis->activated(5);
         QCOMPARE(timer->interval(), 250);
+        QCOMPARE(preview()->step(), 7);  // a new speed does not restart the loop
         timer->start();
         QTest::qWait(30);
         const int remaining = timer->remainingTime();

@@ -226,7 +226,9 @@ private Q_SLOTS:
         p.options.pwmMode = 4;
         box->setPresets(p);
 
+        box->BitBtnCheckBoxClick(0);
         box->applyLanguage(Lang::English);
+        QCOMPARE(box->effectList()->currentText(), QStringLiteral("Preset effect ..."));
         QCOMPARE(box->title(),
                  QStringLiteral("Preferences individual outputs RC Lumidors to program number 0:"));
         QCOMPARE(child<QLabel>(box.get(), QStringLiteral("Label3"))->text(),
