@@ -5,8 +5,8 @@
 namespace lumidor {
 namespace {
 
-// The dash counts differ between the texts; they are kept exactly as the
-// switch's documentation prints them.
+// The dash counts differ between the texts; users know them exactly as
+// written here, so they are not computed.
 constexpr std::array<TimeAxis, kTimeAxisCount> kTimeAxes{{
     {25,
      {"[----------- 125 ms -----------,", ",----------- 250 ms -----------,",
