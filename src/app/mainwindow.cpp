@@ -98,6 +98,9 @@ void TMainForm::connectLifeCycle() {
     // The rolling view's animation attaches to this timer.
     connect(GroupBox4, &ConfigPanelBox::rollingViewRequested, tmrRollingWindow,
             qOverload<>(&QTimer::start));
+    connect(GroupBox3, &PresetEditorBox::titleResetRequested, this,
+            [this] { setWindowTitle(plainTitle()); });
+    connectPreview();
     connectLink();
     connectTransfer();
 }

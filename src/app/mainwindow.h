@@ -89,7 +89,8 @@ protected:
 
 private:
     void connectLifeCycle();
-    void connectLink();
+    void connectPreview();   // mainwindow_preview.cpp
+    void connectLink();      // mainwindow_link.cpp
 
     PresetEditorBox* GroupBox3 = nullptr;
     LivePreviewBox* GroupBox2 = nullptr;

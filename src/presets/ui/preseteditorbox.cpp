@@ -1,18 +1,461 @@
 #include "presets/ui/preseteditorbox.h"
 
-namespace lumidor {
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QToolButton>
+#include <algorithm>
 
-PresetEditorBox::PresetEditorBox(QWidget* parent, LangFn lang) : QGroupBox(parent), lang_(std::move(lang)) {
-    setObjectName(QStringLiteral("GroupBox3"));
+#include "common/ui/listutil.h"
+#include "presets/editortexts.h"
+#include "presets/preview.h"
+#include "presets/timeaxis.h"
+#include "presets/ui/pwmupdown.h"
+
+namespace lumidor {
+namespace {
+
+// Each grid row sits level with its LED in the live preview beside this group.
+constexpr std::array<int, kOutputs> kRowTops{69, 93, 117, 140, 166, 190, 214, 237};
+constexpr int kGridLeft = 74;
+constexpr int kColumnPitch = 22;
+constexpr int kBlockGap = 5;
+constexpr int kCellSize = 16;
+constexpr int kBlockWidth = 5 * kColumnPitch;
+
+int columnX(int column) {
+    return kGridLeft + (column - 1) * kColumnPitch + ((column - 1) / 5) * kBlockGap;
 }
 
+QFont withPixelSize(QFont font, int pixels, bool bold = false) {
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
 
-void PresetEditorBox::applyLanguage(Lang lang) { Q_UNUSED(lang); }
+enum class Glyph { Clear, Fill, Invert, Open, Save };
 
-Presets PresetEditorBox::presets() const { return {}; }
+// Small pictures for the caption-less buttons, drawn here so the program
+// carries no image files for them.
+QIcon glyph(Glyph kind) {
+    QPixmap pixmap(24, 24);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink(0x30, 0x30, 0x30);
+    const QColor tick(0x00, 0x60, 0xC0);
+    auto box = [&](QRectF r, bool checked) {
+        p.setPen(QPen(ink, 1.2));
+        p.setBrush(Qt::white);
+        p.drawRect(r);
+        if (checked) {
+            p.setPen(QPen(tick, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            QPainterPath path;
+            path.moveTo(r.left() + 2, r.center().y());
+            path.lineTo(r.center().x() - 0.5, r.bottom() - 2);
+            path.lineTo(r.right() - 1.5, r.top() + 2);
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(path);
+        }
+    };
+    switch (kind) {
+        case Glyph::Clear:
+        case Glyph::Fill:
+            for (int i = 0; i < 4; ++i) {
+                box(QRectF(2.5 + (i % 2) * 11, 2.5 + (i / 2) * 11, 8, 8), kind == Glyph::Fill);
+            }
+            break;
+        case Glyph::Invert:
+            box(QRectF(2.5, 2.5, 8, 8), true);
+            box(QRectF(13.5, 13.5, 8, 8), false);
+            p.setPen(QPen(tick, 1.6, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(14, 5), QPointF(20, 5));
+            p.drawLine(QPointF(20, 5), QPointF(20, 10));
+            p.drawLine(QPointF(18, 8), QPointF(20, 10));
+            p.drawLine(QPointF(22, 8), QPointF(20, 10));
+            p.drawLine(QPointF(10, 19), QPointF(4, 19));
+            p.drawLine(QPointF(4, 19), QPointF(4, 14));
+            p.drawLine(QPointF(2, 16), QPointF(4, 14));
+            p.drawLine(QPointF(6, 16), QPointF(4, 14));
+            break;
+        case Glyph::Open: {
+            p.setPen(QPen(QColor(0x8A, 0x6A, 0x10), 1.0));
+            p.setBrush(QColor(0xF0, 0xC8, 0x50));
+            p.drawRect(QRectF(2.5, 6.5, 18, 13));
+            p.drawRect(QRectF(2.5, 4.5, 7, 2));
+            p.setBrush(QColor(0xFA, 0xE0, 0x8A));
+            QPolygonF lid;
+            lid << QPointF(5.5, 10.5) << QPointF(22.5, 10.5) << QPointF(19.5, 19.5)
+                << QPointF(2.5, 19.5);
+            p.drawPolygon(lid);
+            break;
+        }
+        case Glyph::Save:
+            p.setPen(QPen(QColor(0x10, 0x30, 0x70), 1.0));
+            p.setBrush(QColor(0x30, 0x60, 0xB0));
+            p.drawRoundedRect(QRectF(3.5, 3.5, 17, 17), 1.5, 1.5);
+            p.setBrush(Qt::white);
+            p.drawRect(QRectF(6.5, 3.5, 11, 7));
+            p.setBrush(QColor(0xC0, 0xC0, 0xC0));
+            p.drawRect(QRectF(7.5, 14.5, 9, 6));
+            break;
+    }
+    return QIcon(pixmap);
+}
 
-void PresetEditorBox::setPresets(const Presets& presets) { Q_UNUSED(presets); }
+QToolButton* glyphButton(QWidget* parent, const char* name, Glyph kind, int x, int y) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(glyph(kind));
+    button->setIconSize(QSize(24, 24));
+    button->setGeometry(x, y, 32, 32);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
 
-void PresetEditorBox::cbCasovaOsaChange() {}
+QComboBox* list(QWidget* parent, const char* name, QRect geometry) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(geometry);
+    return box;
+}
+
+// Lists narrower than their longest item open wide enough to read it.
+void fitPopup(QComboBox* box) {
+    box->view()->setMinimumWidth(box->view()->sizeHintForColumn(0) + 24);
+}
+
+}  // namespace
+
+PresetEditorBox::PresetEditorBox(QWidget* parent, LangFn lang)
+    : QGroupBox(parent), lang_(std::move(lang)) {
+    setObjectName(QStringLiteral("GroupBox3"));
+    buildGrid();
+    buildLists();
+    // The active language is only known once the whole window exists; the
+    // lists start with their Czech items so stored indexes can be selected.
+    applyLanguage(Lang::Czech);
+    for (int o = 0; o < kOutputs; ++o) {
+        rowLabels_[static_cast<size_t>(o)]->setText(QStringLiteral("Výstup %1:").arg(o + 1));
+    }
+    connectControls();
+}
+
+void PresetEditorBox::buildGrid() {
+    TrackBar1 = new QSlider(Qt::Horizontal, this);
+    TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
+    TrackBar1->setRange(0, kColumns - 1);
+    TrackBar1->setTickPosition(QSlider::TicksBelow);
+    TrackBar1->setTickInterval(1);
+    TrackBar1->setPageStep(1);
+    TrackBar1->setStatusTip(QString::fromUtf8(kTrackBarHint));
+    TrackBar1->setGeometry(columnX(1) - 3, 20, columnX(kColumns) + kCellSize - columnX(1) + 6, 26);
+
+    const QFont timeFont = withPixelSize(font(), 9);
+    for (int i = 0; i < 4; ++i) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QStringLiteral("lbTime%1").arg(i + 1));
+        QFont f = timeFont;
+        f.setLetterSpacing(QFont::PercentageSpacing, 92);
+        label->setFont(f);
+        label->setAlignment(Qt::AlignCenter);
+        label->setGeometry(columnX(5 * i + 1) - 6, 48, kBlockWidth + 2, 14);
+        timeLabels_[static_cast<size_t>(i)] = label;
+    }
+
+    // Outputs 1 and 2 lie on panels whose colour marks the rows a brightness
+    // mode governs.
+    for (int p = 0; p < 4; ++p) {
+        auto* panel = new QFrame(this);
+        panel->setObjectName(QStringLiteral("Panel%1").arg(p + 1));
+        panel->setAutoFillBackground(true);
+        const int firstColumn = p % 2 == 0 ? 1 : 11;
+        const int left = columnX(firstColumn) - 3;
+        const int right = columnX(firstColumn + 9) + kCellSize + 3;
+        panel->setGeometry(left, kRowTops[static_cast<size_t>(p / 2)] + 1, right - left, 20);
+        panels_[static_cast<size_t>(p)] = panel;
+    }
+    setLedPanelsColour(kPanelPlain);
+
+    const QFont rowFont = withPixelSize(font(), 11, true);
+    const QFont sectionFont = withPixelSize(font(), 8);
+    for (int o = 1; o <= kOutputs; ++o) {
+        const int top = kRowTops[static_cast<size_t>(o - 1)];
+        for (int c = 1; c <= kColumns; ++c) {
+            QWidget* host = this;
+            int x = columnX(c);
+            int y = top + 3;
+            if (o <= 2) {
+                QFrame* panel = panels_[static_cast<size_t>((o - 1) * 2 + (c > 10 ? 1 : 0))];
+                host = panel;
+                x -= panel->x();
+                y -= panel->y();
+            }
+            const int n = cellNumber(o, c);
+            auto* box = new QCheckBox(host);
+            box->setObjectName(QStringLiteral("CheckBox%1").arg(n));
+            box->setCursor(Qt::CrossCursor);
+            box->setGeometry(x, y, kCellSize, kCellSize);
+            const auto at =
+                std::find(canonicalCellNumbers().begin(), canonicalCellNumbers().end(), n);
+            cells_[static_cast<size_t>(at - canonicalCellNumbers().begin())] = box;
+        }
+
+        auto* label = new QLabel(this);
+        label->setObjectName(o <= 4 ? QStringLiteral("Label%1").arg(o)
+                                    : QStringLiteral("Label%1").arg(96 + o));
+        label->setFont(rowFont);
+        label->setGeometry(8, top + 4, kGridLeft - 12, 14);
+        rowLabels_[static_cast<size_t>(o - 1)] = label;
+
+        auto* arrow = new QLabel(QString::fromLatin1(kArrow), this);
+        arrow->setObjectName(QStringLiteral("lbSipka%1").arg(o));
+        arrow->setFont(rowFont);
+        arrow->setGeometry(columnX(kColumns) + kCellSize + 8, top + 4, 40, 14);
+
+        // "Sekce" labels sit in the gap under the first and third row of each section.
+        if (o % 2 == 1) {
+            static const char* const kSectionNames[] = {"lbSekce12", "lbSekce34", "lbSekce56",
+                                                        "lbSekce78"};
+            auto* section = new QLabel(this);
+            section->setObjectName(QString::fromLatin1(kSectionNames[(o - 1) / 2]));
+            section->setFont(sectionFont);
+            QPalette pal = section->palette();
+            pal.setColor(QPalette::WindowText, QColor(0x70, 0x70, 0x70));
+            section->setPalette(pal);
+            section->setGeometry(8, top + 17, kGridLeft - 12, 10);
+            sectionLabels_[static_cast<size_t>((o - 1) / 2)] = section;
+        }
+    }
+}
+
+void PresetEditorBox::buildLists() {
+    cbVolbaRezimu = list(this, "cbVolbaRezimu", {8, 271, 236, 22});
+    cbVolbaRezimu->setCursor(Qt::PointingHandCursor);
+    btnOpenFile = glyphButton(this, "btnOpenFile", Glyph::Open, 252, 266);
+    btnSaveFile = glyphButton(this, "btnSaveFile", Glyph::Save, 288, 266);
+    btnUnselectAll = glyphButton(this, "btnUnselectAll", Glyph::Clear, 336, 266);
+    btnSelectAll = glyphButton(this, "btnSelectAll", Glyph::Fill, 372, 266);
+    btnReverseSelect = glyphButton(this, "btnReverseSelect", Glyph::Invert, 408, 266);
+    btnUnselectAll->setProperty("Tag", 0);
+    btnSelectAll->setProperty("Tag", 1);
+    btnReverseSelect->setProperty("Tag", 3);
+
+    cbCasovaOsa = list(this, "cbCasovaOsa", {8, 306, 236, 22});
+    cbZapVyp = list(this, "cbZapVyp", {252, 306, 332, 22});
+    cbPWM = list(this, "cbPWM", {8, 334, 436, 22});
+    cbPWM->setCursor(Qt::PointingHandCursor);
+
+    auto pwmEdit = [this](const char* name, int x) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setReadOnly(true);
+        edit->setCursor(Qt::SizeVerCursor);
+        edit->setGeometry(x, 362, 104, 22);
+        installFocusOnHover(edit);
+        return edit;
+    };
+    auto upDown = [this](const char* name, QLineEdit* buddy, int low, int high, int position) {
+        auto* ud = new PwmUpDown(this);
+        ud->setObjectName(QString::fromLatin1(name));
+        ud->setCursor(Qt::SizeVerCursor);
+        ud->setGeometry(buddy->geometry().right() + 1, 362, 17, 22);
+        ud->setIncrement(kPwmStep);
+        ud->setMinimum(low);
+        ud->setMaximum(high);
+        ud->setPosition(position);
+        ud->setBuddy(buddy);
+        return ud;
+    };
+    eMinPWM = pwmEdit("eMinPWM", 8);
+    udPwmMin = upDown("udPwmMin", eMinPWM, kPwmMinLow, highestMinPwm(kPwmMaxHigh), kPwmMinLow);
+    eMaxPWM = pwmEdit("eMaxPWM", 136);
+    udPwmMax = upDown("udPwmMax", eMaxPWM, lowestMaxPwm(kPwmMinLow), kPwmMaxHigh, kPwmMaxHigh);
+    eMinPWMChange();
+    eMaxPWMChange();
+    setPwmLimitsEnabled(false);
+
+    tbSim = new QSlider(Qt::Horizontal, this);
+    tbSim->setObjectName(QStringLiteral("tbSim"));
+    tbSim->setRange(0, kStickMax);
+    tbSim->setTickPosition(QSlider::NoTicks);
+    tbSim->setCursor(Qt::PointingHandCursor);
+    tbSim->setGeometry(272, 362, 172, 22);
+    tbSim->setEnabled(false);
+
+    BitBtn1 = new QPushButton(this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(452, 334, 132, 50);
+    BitBtn1->setFont(withPixelSize(font(), 12, true));
+    BitBtn1->setCursor(Qt::PointingHandCursor);
+    BitBtn1->setEnabled(false);
+
+    cbCasovaOsa->addItems(timeAxisItems(Lang::Czech));
+    cbZapVyp->addItems(onOffItems(Lang::Czech));
+    cbPWM->addItems(pwmModeItems(Lang::Czech));
+    selectIndex(cbCasovaOsa, 1);
+    selectIndex(cbZapVyp, 0);
+    selectIndex(cbPWM, 0);
+    cbCasovaOsaChange();
+}
+
+void PresetEditorBox::connectControls() {
+    for (QToolButton* button : {btnUnselectAll, btnSelectAll, btnReverseSelect}) {
+        connect(button, &QToolButton::clicked, this,
+                [this, button] { BitBtnCheckBoxClick(button->property("Tag").toInt()); });
+    }
+    connect(cbCasovaOsa, &QComboBox::activated, this, &PresetEditorBox::cbCasovaOsaChange);
+    connect(cbZapVyp, &QComboBox::activated, this, &PresetEditorBox::cbCasovaOsaChange);
+    connect(udPwmMin, &PwmUpDown::positionChanged, this, &PresetEditorBox::eMinPWMChange);
+    connect(udPwmMax, &PwmUpDown::positionChanged, this, &PresetEditorBox::eMaxPWMChange);
+}
+
+void PresetEditorBox::applyLanguage(Lang lang) {
+    setTitle(kEditorCaption(lang));
+    setStatusTip(kEditorHint(lang));
+    for (int o = 1; o <= 4; ++o) {
+        rowLabels_[static_cast<size_t>(o - 1)]->setText(kOutputLabel(lang).arg(o));
+    }
+    sectionLabels_[0]->setText(kSection1(lang));
+    sectionLabels_[1]->setText(kSection1(lang));
+    for (int o = 5; o <= 8; ++o) {
+        rowLabels_[static_cast<size_t>(o - 1)]->setText(kOutputLabel(lang).arg(o));
+    }
+    sectionLabels_[2]->setText(kSection2(lang));
+    sectionLabels_[3]->setText(kSection2(lang));
+    BitBtn1->setText(kWriteButton(lang));
+    BitBtn1->setStatusTip(kWriteButtonHint(lang));
+    eMinPWM->setStatusTip(kMinPwmHint(lang));
+    eMaxPWM->setStatusTip(kMaxPwmHint(lang));
+
+    // The effects fill this list in their own step; here only its hint and
+    // the placeholder item follow the language.
+    cbVolbaRezimu->setStatusTip(kEffectListHint(lang));
+    if (cbVolbaRezimu->currentText().contains(QStringLiteral("..."))) {
+        cbVolbaRezimu->setItemText(cbVolbaRezimu->currentIndex(), kPlaceholderItem(lang));
+    }
+
+    rebuildList(cbCasovaOsa, timeAxisItems(lang), kTimeAxisHint(lang));
+    rebuildList(cbZapVyp, onOffItems(lang), kOnOffHint(lang));
+    rebuildList(cbPWM, pwmModeItems(lang), kPwmHint(lang));
+    for (QComboBox* box : {cbCasovaOsa, cbZapVyp, cbPWM}) {
+        fitPopup(box);
+    }
+    btnOpenFile->setStatusTip(kOpenFileHint(lang));
+    btnSaveFile->setStatusTip(kSaveFileHint(lang));
+    btnReverseSelect->setStatusTip(kReverseSelectHint(lang));
+    btnUnselectAll->setStatusTip(kUnselectAllHint(lang));
+    btnSelectAll->setStatusTip(kSelectAllHint(lang));
+    tbSim->setStatusTip(kSimHint(lang));
+}
+
+Presets PresetEditorBox::presets() const {
+    Presets p;
+    for (int n : canonicalCellNumbers()) {
+        p.grid.setCell(n, cell(n));
+    }
+    p.options.timeAxis = cbCasovaOsa->currentIndex();
+    p.options.onOff = cbZapVyp->currentIndex();
+    p.options.pwmMode = cbPWM->currentIndex();
+    p.options.pwmMin = udPwmMin->position();
+    p.options.pwmMax = udPwmMax->position();
+    return p;
+}
+
+void PresetEditorBox::setPresets(const Presets& presets) {
+    for (int n : canonicalCellNumbers()) {
+        cellBox(n)->setChecked(presets.grid.cell(n));
+    }
+    selectIndex(cbCasovaOsa, presets.options.timeAxis);
+    selectIndex(cbZapVyp, presets.options.onOff);
+    selectIndex(cbPWM, presets.options.pwmMode);
+
+    // Open both ranges fully first, so a stored pair is taken as it is when it
+    // keeps MIN at least 10 below MAX; otherwise MAX gives way.
+    udPwmMin->setMaximum(kPwmMinHigh);
+    udPwmMax->setMinimum(kPwmMaxLow);
+    udPwmMin->setPosition(presets.options.pwmMin);
+    udPwmMax->setPosition(presets.options.pwmMax);
+    eMinPWMChange();
+    eMaxPWMChange();
+}
+
+QCheckBox* PresetEditorBox::cellBox(int number) const {
+    const auto& order = canonicalCellNumbers();
+    const auto at = std::find(order.begin(), order.end(), number);
+    return at == order.end() ? nullptr : cells_[static_cast<size_t>(at - order.begin())];
+}
+
+bool PresetEditorBox::cell(int number) const {
+    if (number >= 1 && number <= 80) {
+        return cells_[static_cast<size_t>(number - 1)]->isChecked();
+    }
+    if (number >= 101 && number <= 180) {
+        return cells_[static_cast<size_t>(80 + number - 101)]->isChecked();
+    }
+    return false;
+}
+
+void PresetEditorBox::cbCasovaOsaChange() {
+    const auto axis = timeAxis(cbCasovaOsa->currentIndex());
+    if (!axis) {
+        return;
+    }
+    for (size_t i = 0; i < timeLabels_.size(); ++i) {
+        timeLabels_[i]->setText(QString::fromLatin1(axis->labels[i]));
+    }
+    Q_EMIT columnDurationChanged(axis->msPerColumn);
+}
+
+void PresetEditorBox::BitBtnCheckBoxClick(int tag) {
+    Q_EMIT titleResetRequested();
+    if (!cbVolbaRezimu->currentText().contains(QStringLiteral("..."))) {
+        const QSignalBlocker blocker(cbVolbaRezimu);
+        cbVolbaRezimu->insertItem(0, kPlaceholderItem(lang_()));
+        cbVolbaRezimu->setCurrentIndex(0);
+    }
+    for (QCheckBox* box : cells_) {
+        box->setChecked(tag == 3 ? !box->isChecked() : tag != 0);
+    }
+}
+
+void PresetEditorBox::eMinPWMChange() {
+    eMinPWM->setText(minPwmText(udPwmMin->position()));
+    udPwmMax->setMinimum(lowestMaxPwm(udPwmMin->position()));
+}
+
+void PresetEditorBox::eMaxPWMChange() {
+    eMaxPWM->setText(maxPwmText(udPwmMax->position()));
+    udPwmMin->setMaximum(highestMinPwm(udPwmMax->position()));
+}
+
+QColor PresetEditorBox::ledPanelsColour() const {
+    return panels_[0]->palette().color(QPalette::Window);
+}
+
+void PresetEditorBox::setLedPanelsColour(const QColor& colour) {
+    for (QFrame* panel : panels_) {
+        QPalette pal = panel->palette();
+        if (pal.color(QPalette::Window) != colour) {
+            pal.setColor(QPalette::Window, colour);
+            panel->setPalette(pal);
+        }
+    }
+}
+
+void PresetEditorBox::setPwmLimitsEnabled(bool enabled) {
+    eMinPWM->setEnabled(enabled);
+    udPwmMin->setEnabled(enabled);
+    eMaxPWM->setEnabled(enabled);
+    udPwmMax->setEnabled(enabled);
+}
 
 }  // namespace lumidor

@@ -1,0 +1,175 @@
+#include "presets/ui/aled.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+namespace lumidor {
+
+TALed::TALed(QWidget* parent) : QWidget(parent), borderColor_(palette().color(QPalette::Button)) {
+    // The picture covers the whole control: nothing beneath needs painting.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(16, 16);
+    buildImages();
+}
+
+TALed::~TALed() {
+    stopBlinking();
+}
+
+QSize TALed::sizeHint() const {
+    return ledSize(static_cast<LedStyle>(style_));
+}
+
+void TALed::buildImages() {
+    const auto style = static_cast<LedStyle>(style_);
+    resize(ledSize(style));
+    onImage_ = ledImage(style, bordered_, trueColor_, borderColor_);
+    offImage_ = ledImage(style, bordered_, falseColor_, borderColor_);
+}
+
+void TALed::redraw() {
+    ++imageChanges_;
+    update();
+}
+
+void TALed::showImage(int index) {
+    // The picture is drawn at once; asking again for the picture already on
+    // screen costs nothing.
+    if (index != index_) {
+        index_ = index;
+        redraw();
+    }
+}
+
+void TALed::startBlinking() {
+    if (timer_ != nullptr) {
+        return;
+    }
+    showImage(0);
+    timer_ = new QTimer(this);
+    timer_->setInterval(interval_);
+    connect(timer_, &QTimer::timeout, this, &TALed::blinkTick);
+    timer_->start();
+}
+
+void TALed::stopBlinking() {
+    delete timer_;
+    timer_ = nullptr;
+}
+
+void TALed::blinkTick() {
+    index_ = 1 - index_;
+    redraw();
+    Q_EMIT OnTimer(this);
+}
+
+void TALed::setValue(bool value) {
+    if (value == value_) {
+        return;
+    }
+    value_ = value;
+    if (value_) {
+        showImage(0);
+        if (blink_) {
+            startBlinking();
+        }
+    } else {
+        stopBlinking();
+        showImage(1);
+    }
+}
+
+void TALed::setBlink(bool blink) {
+    if (blink == blink_) {
+        return;
+    }
+    showImage(value_ ? 0 : 1);  // also restarts the blink phase
+    blink_ = blink;
+    if (blink_ && value_) {
+        startBlinking();
+    } else {
+        stopBlinking();
+    }
+}
+
+void TALed::setColour(QColor& stored, const QColor& colour, int shownWith) {
+    if (colour == stored) {
+        return;
+    }
+    const bool wasBlinking = blink_;
+    if (wasBlinking) {
+        setBlink(false);
+    }
+    stored = colour;
+    buildImages();
+    if (wasBlinking) {
+        setBlink(true);
+    }
+    // A body colour matters on screen only while its picture is shown.
+    if (shownWith < 0 || shownWith == index_) {
+        redraw();
+    }
+}
+
+void TALed::setTrueColor(const QColor& colour) {
+    setColour(trueColor_, colour, 0);
+}
+void TALed::setFalseColor(const QColor& colour) {
+    setColour(falseColor_, colour, 1);
+}
+void TALed::setBorderColor(const QColor& colour) {
+    setColour(borderColor_, colour, -1);
+}
+
+void TALed::setBordered(bool bordered) {
+    if (bordered == bordered_) {
+        return;
+    }
+    bordered_ = bordered;
+    buildImages();
+    redraw();
+}
+
+void TALed::setLEDStyle(TLEDStyle style) {
+    if (style == style_) {
+        return;
+    }
+    style_ = style;
+    buildImages();
+    updateGeometry();
+    redraw();
+}
+
+void TALed::setInterval(int ms) {
+    interval_ = ms;
+    if (timer_ != nullptr) {
+        timer_->setInterval(ms);
+    }
+}
+
+void TALed::paintEvent(QPaintEvent* event) {
+    Q_UNUSED(event);
+    ++paintCount_;
+    QPainter painter(this);
+    painter.drawImage(rect(), shownImage());
+}
+
+void TALed::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    Q_EMIT OnMouseEnter(this);
+}
+
+void TALed::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    Q_EMIT OnMouseLeave(this);
+}
+
+void TALed::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        Q_EMIT OnClick(this);
+    }
+}
+
+}  // namespace lumidor

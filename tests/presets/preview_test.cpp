@@ -1,0 +1,120 @@
+#include "presets/preview.h"
+
+#include <gtest/gtest.h>
+
+namespace lumidor {
+namespace {
+
+TEST(PreviewStep, LoopsOverTwentyColumns) {
+    // The first tick after start shows column 2.
+    int step = 0;
+    for (int tick = 1; tick <= 41; ++tick) {
+        step = nextPreviewStep(step);
+        EXPECT_EQ(step, tick % kPreviewSteps);
+    }
+    EXPECT_EQ(nextPreviewStep(25), 0);  // a stray step restarts the loop
+}
+
+// Led1's shade per step in modes 1 and 2; Led2 equal in mode 2, 162 - x in mode 1.
+TEST(PreviewShades, FollowTheLoopPerMode) {
+    const int table[kPreviewSteps] = {162, 144, 126, 108, 90, 72, 54,  36,  18,  0,
+                                      0,   18,  36,  54,  72, 90, 108, 126, 144, 162};
+    for (int s = 0; s < kPreviewSteps; ++s) {
+        SCOPED_TRACE(s);
+        const int x = table[s];
+        const LedColours pulse = stepColours(1, s);
+        ASSERT_TRUE(pulse.led1 && pulse.led2);
+        EXPECT_EQ(*pulse.led1, QColor(x, x, 255));
+        EXPECT_EQ(*pulse.led2, QColor(162 - x, 162 - x, 255));
+        const LedColours together = stepColours(2, s);
+        ASSERT_TRUE(together.led1 && together.led2);
+        EXPECT_EQ(*together.led1, QColor(x, x, 255));
+        EXPECT_EQ(*together.led2, QColor(x, x, 255));
+    }
+    EXPECT_EQ(stepColours(2, 0).led1->rgb(), 0xFFA2A2FFu);
+    EXPECT_EQ(stepColours(1, 9).led1->rgb(), 0xFF0000FFu);
+}
+
+TEST(PreviewShades, OtherModesLeaveColoursAlone) {
+    for (int mode : {-1, 0, 3, 4, 5}) {
+        const LedColours c = stepColours(mode, 4);
+        EXPECT_FALSE(c.led1.has_value()) << mode;
+        EXPECT_FALSE(c.led2.has_value()) << mode;
+    }
+}
+
+struct StickCase {
+    int mode;
+    int position;
+    int led1;  // x of the shade, -1: left alone
+    int led2;
+};
+
+class StickSimulator : public ::testing::TestWithParam<StickCase> {};
+
+TEST_P(StickSimulator, ShadesPerModeAndPosition) {
+    const StickCase c = GetParam();
+    const LedColours colours = stickColours(c.mode, c.position);
+    ASSERT_EQ(colours.led1.has_value(), c.led1 >= 0);
+    ASSERT_EQ(colours.led2.has_value(), c.led2 >= 0);
+    if (c.led1 >= 0) {
+        EXPECT_EQ(*colours.led1, QColor(c.led1, c.led1, 255));
+    }
+    if (c.led2 >= 0) {
+        EXPECT_EQ(*colours.led2, QColor(c.led2, c.led2, 255));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, StickSimulator,
+                         ::testing::Values(
+                             // Mode 3: both equal, palest at 0, full at 160.
+                             StickCase{3, 0, 160, 160}, StickCase{3, 160, 0, 0},
+                             StickCase{3, 50, 110, 110},
+                             // Mode 4: one LED per half; the centre addresses both.
+                             StickCase{4, 80, 0, 0}, StickCase{4, 0, 160, -1},
+                             StickCase{4, 30, 100, -1}, StickCase{4, 160, -1, 160},
+                             StickCase{4, 130, -1, 100},
+                             // Mode 5: brightest at both ends, palest in the middle.
+                             StickCase{5, 80, 160, 160}, StickCase{5, 0, 0, 0},
+                             StickCase{5, 160, 0, 0}, StickCase{5, 100, 120, 120},
+                             // No stick in the other modes.
+                             StickCase{0, 80, -1, -1}, StickCase{1, 80, -1, -1},
+                             StickCase{2, 80, -1, -1}, StickCase{-1, 80, -1, -1}));
+
+TEST(BrightnessMode, PanelsStickAndLimitsPerMode) {
+    struct ModeCase {
+        int mode;
+        QColor panel;
+        bool stick;
+        std::optional<int> reset;
+    };
+    const ModeCase cases[] = {
+        {0, QColor(255, 255, 255), false, std::nullopt},
+        {1, QColor(222, 222, 222), false, std::nullopt},
+        {2, QColor(222, 222, 222), false, std::nullopt},
+        {3, QColor(222, 222, 222), true, 0},
+        {4, QColor(222, 222, 222), true, 80},
+        {5, QColor(222, 222, 222), true, 80},
+        // No selection: grey panels, nothing enabled or moved.
+        {-1, QColor(222, 222, 222), false, std::nullopt},
+    };
+    for (const ModeCase& c : cases) {
+        SCOPED_TRACE(c.mode);
+        EXPECT_EQ(panelColour(c.mode), c.panel);
+        EXPECT_EQ(stickEnabled(c.mode), c.stick);
+        EXPECT_EQ(pwmLimitsEnabled(c.mode), c.stick);
+        EXPECT_EQ(stickResetPosition(c.mode), c.reset);
+    }
+}
+
+TEST(PwmLimits, TextsAndMutualBounds) {
+    EXPECT_EQ(minPwmText(0), QStringLiteral("MIN PWM: 0%"));
+    EXPECT_EQ(maxPwmText(100), QStringLiteral("MAX PWM: 100%"));
+    EXPECT_EQ(lowestMaxPwm(0), 10);
+    EXPECT_EQ(lowestMaxPwm(90), 100);
+    EXPECT_EQ(highestMinPwm(10), 0);
+    EXPECT_EQ(highestMinPwm(100), 90);
+}
+
+}  // namespace
+}  // namespace lumidor
