@@ -116,6 +116,7 @@ void TMainForm::FormCreate() {
 
 void TMainForm::FormShow() {
     LanguageClick();
+    GroupBox3->cbVolbaRezimuCloseUp();
 }
 
 void TMainForm::FormActivate() {

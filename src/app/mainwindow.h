@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
-#include <memory>
 #include <QString>
+#include <memory>
 
 #include "common/bilingual.h"
 #include "link/usbdevice.h"
@@ -89,8 +89,8 @@ protected:
 
 private:
     void connectLifeCycle();
-    void connectPreview();   // mainwindow_preview.cpp
-    void connectLink();      // mainwindow_link.cpp
+    void connectPreview();  // mainwindow_preview.cpp
+    void connectLink();     // mainwindow_link.cpp
 
     PresetEditorBox* GroupBox3 = nullptr;
     LivePreviewBox* GroupBox2 = nullptr;

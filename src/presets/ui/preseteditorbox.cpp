@@ -418,13 +418,24 @@ void PresetEditorBox::cbCasovaOsaChange() {
 void PresetEditorBox::BitBtnCheckBoxClick(int tag) {
     Q_EMIT titleResetRequested();
     if (!cbVolbaRezimu->currentText().contains(QStringLiteral("..."))) {
-        const QSignalBlocker blocker(cbVolbaRezimu);
-        cbVolbaRezimu->insertItem(0, kPlaceholderItem(lang_()));
-        cbVolbaRezimu->setCurrentIndex(0);
+        insertPlaceholder();
     }
     for (QCheckBox* box : cells_) {
         box->setChecked(tag == 3 ? !box->isChecked() : tag != 0);
     }
+}
+
+void PresetEditorBox::cbVolbaRezimuCloseUp() {
+    const QString shown = cbVolbaRezimu->currentText();
+    if (shown.isEmpty() || shown == QStringLiteral("-")) {
+        insertPlaceholder();
+    }
+}
+
+void PresetEditorBox::insertPlaceholder() {
+    const QSignalBlocker blocker(cbVolbaRezimu);
+    cbVolbaRezimu->insertItem(0, kPlaceholderItem(lang_()));
+    cbVolbaRezimu->setCurrentIndex(0);
 }
 
 void PresetEditorBox::eMinPWMChange() {

@@ -41,6 +41,9 @@ public:
     void cbCasovaOsaChange();
     // Selection buttons: tag 0 clears, 1 fills, 3 inverts the grid.
     void BitBtnCheckBoxClick(int tag);
+    // Shows the placeholder item at the head of the effect list while no
+    // effect (and not the separator) is shown as chosen.
+    void cbVolbaRezimuCloseUp();
     void eMinPWMChange();
     void eMaxPWMChange();
 
@@ -73,6 +76,7 @@ Q_SIGNALS:
 
 private:
     void buildGrid();
+    void insertPlaceholder();
     void buildLists();
     void connectControls();
 
