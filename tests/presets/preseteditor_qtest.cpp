@@ -10,7 +10,7 @@
 #include <QToolButton>
 
 #include "presets/ui/preseteditorbox.h"
-#include "presets/ui/pwmupdown.h"
+#include "common/ui/updown.h"
 
 namespace lumidor {
 
@@ -153,8 +153,8 @@ private Q_SLOTS:
         auto box = makeBox();
         auto* eMin = child<QLineEdit>(box.get(), QStringLiteral("eMinPWM"));
         auto* eMax = child<QLineEdit>(box.get(), QStringLiteral("eMaxPWM"));
-        auto* udMin = child<PwmUpDown>(box.get(), QStringLiteral("udPwmMin"));
-        auto* udMax = child<PwmUpDown>(box.get(), QStringLiteral("udPwmMax"));
+        auto* udMin = child<UpDown>(box.get(), QStringLiteral("udPwmMin"));
+        auto* udMax = child<UpDown>(box.get(), QStringLiteral("udPwmMax"));
         QCOMPARE(eMin->text(), QStringLiteral("MIN PWM: 0%"));
         QCOMPARE(eMax->text(), QStringLiteral("MAX PWM: 100%"));
         QVERIFY(!eMin->isEnabled() && !udMax->isEnabled());

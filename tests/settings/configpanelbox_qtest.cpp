@@ -6,6 +6,7 @@
 #include <QSlider>
 #include <QtTest>
 
+#include "common/ui/updown.h"
 #include "settings/configpanel.h"
 #include "settings/ui/configpanelbox.h"
 #include "settings/ui/configwidgets.h"
@@ -121,7 +122,7 @@ private Q_SLOTS:
         auto* edit = panel().findChild<QLineEdit*>(QStringLiteral("eVoltage"));
         QVERIFY(edit && edit->isReadOnly());
         QCOMPARE(edit->cursor().shape(), Qt::SizeVerCursor);
-        QVERIFY(panel().findChild<ConfigUpDown*>(QStringLiteral("UpDown1")));
+        QVERIFY(panel().findChild<UpDown*>(QStringLiteral("UpDown1")));
         auto* save = panel().findChild<QPushButton*>(QStringLiteral("BitBtn6"));
         QVERIFY(save && save == panel().writeButton());
         QVERIFY(!save->isEnabled());  // until a converter is found
@@ -343,7 +344,7 @@ private Q_SLOTS:
         }
         QCOMPARE(panel().values().voltage, 30);
         lang_ = Lang::English;
-        panel().voltageUpDown()->stepBy(25);
+        panel().voltageUpDown()->setPosition(panel().voltageUpDown()->position() + 25);
         QCOMPARE(edit->text(), QStringLiteral("Flash alarm under 5.5 V"));
     }
 

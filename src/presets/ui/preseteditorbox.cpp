@@ -18,7 +18,7 @@
 #include "presets/editortexts.h"
 #include "presets/preview.h"
 #include "presets/timeaxis.h"
-#include "presets/ui/pwmupdown.h"
+#include "common/ui/updown.h"
 
 namespace lumidor {
 namespace {
@@ -264,7 +264,7 @@ void PresetEditorBox::buildLists() {
         return edit;
     };
     auto upDown = [this](const char* name, QLineEdit* buddy, int low, int high, int position) {
-        auto* ud = new PwmUpDown(this);
+        auto* ud = new UpDown(this);
         ud->setObjectName(QString::fromLatin1(name));
         ud->setCursor(Qt::SizeVerCursor);
         ud->setGeometry(buddy->geometry().right() + 1, 362, 17, 22);
@@ -314,8 +314,8 @@ void PresetEditorBox::connectControls() {
     }
     connect(cbCasovaOsa, &QComboBox::activated, this, &PresetEditorBox::cbCasovaOsaChange);
     connect(cbZapVyp, &QComboBox::activated, this, &PresetEditorBox::cbCasovaOsaChange);
-    connect(udPwmMin, &PwmUpDown::positionChanged, this, &PresetEditorBox::eMinPWMChange);
-    connect(udPwmMax, &PwmUpDown::positionChanged, this, &PresetEditorBox::eMaxPWMChange);
+    connect(udPwmMin, &UpDown::positionChanged, this, &PresetEditorBox::eMinPWMChange);
+    connect(udPwmMax, &UpDown::positionChanged, this, &PresetEditorBox::eMaxPWMChange);
 }
 
 void PresetEditorBox::applyLanguage(Lang lang) {

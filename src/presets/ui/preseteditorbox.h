@@ -18,7 +18,7 @@ class QToolButton;
 
 namespace lumidor {
 
-class PwmUpDown;
+class UpDown;
 
 // GroupBox3: the 8 x 20 preset grid with its time axis, the selection and
 // file buttons, the effect list, the on/off and brightness lists, the MIN/MAX
@@ -100,9 +100,9 @@ private:
     QComboBox* cbPWM = nullptr;
     QSlider* tbSim = nullptr;
     QLineEdit* eMinPWM = nullptr;
-    PwmUpDown* udPwmMin = nullptr;
+    UpDown* udPwmMin = nullptr;
     QLineEdit* eMaxPWM = nullptr;
-    PwmUpDown* udPwmMax = nullptr;
+    UpDown* udPwmMax = nullptr;
     QPushButton* BitBtn1 = nullptr;
 };
 

@@ -14,6 +14,7 @@
 #include <QStyle>
 
 #include "common/ui/listutil.h"
+#include "common/ui/updown.h"
 #include "settings/configpanel.h"
 #include "settings/ui/configwidgets.h"
 
@@ -195,12 +196,12 @@ void ConfigPanelBox::createVoltage() {
     eVoltage->setGeometry(kColumnX[3], kRow2, kListWidth - kUpDownWidth, kListHeight);
     installFocusOnHover(eVoltage);
 
-    UpDown1 = new ConfigUpDown(this);
+    UpDown1 = new UpDown(this);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
     UpDown1->setRange(kVoltageMin, kVoltageMax);
     UpDown1->setPosition(ConfigValues{}.voltage);
     UpDown1->setGeometry(kColumnX[3] + kListWidth - kUpDownWidth, kRow2, kUpDownWidth, kListHeight);
-    UpDown1->attach(eVoltage);
+    UpDown1->setBuddy(eVoltage);
 }
 
 void ConfigPanelBox::createSeparators() {
@@ -304,7 +305,7 @@ void ConfigPanelBox::connectConfigPanel() {
     connect(tbRight1, &QSlider::valueChanged, this, &ConfigPanelBox::tbRight1Change);
     connect(tbLeft0, &QSlider::valueChanged, this, &ConfigPanelBox::tbLeft0Change);
     connect(tbRight0, &QSlider::valueChanged, this, &ConfigPanelBox::tbRight0Change);
-    connect(UpDown1, &ConfigUpDown::positionChanged, this, &ConfigPanelBox::eVoltageChange);
+    connect(UpDown1, &UpDown::positionChanged, this, &ConfigPanelBox::eVoltageChange);
 }
 
 // ---- Language ---------------------------------------------------------------

@@ -14,7 +14,7 @@ class QSlider;
 
 namespace lumidor {
 
-class ConfigUpDown;
+class UpDown;
 class NeutralBandBar;
 
 class ConfigPanelBox : public QGroupBox {
@@ -43,7 +43,7 @@ public:
 
     QComboBox* list(ConfigList which) const { return lists_[static_cast<size_t>(which)]; }
     QLineEdit* voltageEdit() const { return eVoltage; }
-    ConfigUpDown* voltageUpDown() const { return UpDown1; }
+    UpDown* voltageUpDown() const { return UpDown1; }
     QSlider* leftBar1() const { return tbLeft1; }
     QSlider* rightBar1() const { return tbRight1; }
     QSlider* leftBar0() const { return tbLeft0; }
@@ -71,7 +71,7 @@ private:
 
     std::array<QComboBox*, kConfigListCount> lists_{};
     QLineEdit* eVoltage = nullptr;
-    ConfigUpDown* UpDown1 = nullptr;
+    UpDown* UpDown1 = nullptr;
     QSlider* tbLeft1 = nullptr;
     QSlider* tbRight1 = nullptr;
     QSlider* tbLeft0 = nullptr;

@@ -1,62 +1,9 @@
 #include "settings/ui/configwidgets.h"
 
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QPainter>
-#include <QToolButton>
 #include <algorithm>
 
 namespace lumidor {
-
-ConfigUpDown::ConfigUpDown(QWidget* parent)
-    : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
-    for (QToolButton* b : {up_, down_}) {
-        b->setAutoRepeat(true);
-        b->setFocusPolicy(Qt::NoFocus);
-        b->setIconSize(QSize(7, 7));
-    }
-    up_->setArrowType(Qt::UpArrow);
-    down_->setArrowType(Qt::DownArrow);
-    connect(up_, &QToolButton::clicked, this, [this] { stepBy(1); });
-    connect(down_, &QToolButton::clicked, this, [this] { stepBy(-1); });
-}
-
-void ConfigUpDown::setRange(int minimum, int maximum) {
-    min_ = minimum;
-    max_ = std::max(minimum, maximum);
-    setPosition(position_);
-}
-
-void ConfigUpDown::setPosition(int position) {
-    position = std::clamp(position, min_, max_);
-    if (position != position_) {
-        position_ = position;
-        Q_EMIT positionChanged(position_);
-    }
-}
-
-void ConfigUpDown::attach(QLineEdit* edit) {
-    buddy_ = edit;
-    edit->installEventFilter(this);
-}
-
-bool ConfigUpDown::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == buddy_ && event->type() == QEvent::KeyPress && isEnabled()) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Up || key == Qt::Key_Down) {
-            stepBy(key == Qt::Key_Up ? 1 : -1);
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void ConfigUpDown::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    const int half = height() / 2;
-    up_->setGeometry(0, 0, width(), half);
-    down_->setGeometry(0, half, width(), height() - half);
-}
 
 NeutralBandBar::NeutralBandBar(QWidget* parent) : QWidget(parent) {
     setEnabled(false);

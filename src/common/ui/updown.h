@@ -7,13 +7,14 @@ class QToolButton;
 
 namespace lumidor {
 
-// A small up-down button beside a read-only edit: steps a position within a
-// range. Any change of the position, by a click, an arrow key in the edit or
-// from code, is announced, as the edit's text follows the position.
-class PwmUpDown : public QWidget {
+// A small up-down button beside a read-only edit (the PWM limits, the voltage
+// threshold): steps a position within a range. Any change of the position, by
+// a click, an arrow key in the edit or from code, is announced, as the edit's
+// text follows the position.
+class UpDown : public QWidget {
     Q_OBJECT
 public:
-    explicit PwmUpDown(QWidget* parent = nullptr);
+    explicit UpDown(QWidget* parent = nullptr);
 
     int position() const { return position_; }
     int minimum() const { return minimum_; }
@@ -25,6 +26,7 @@ public:
     // A range that no longer holds the position pulls it in.
     void setMinimum(int minimum);
     void setMaximum(int maximum);
+    void setRange(int minimum, int maximum);
     void setIncrement(int increment) { increment_ = increment; }
 
     // The edit whose arrow keys step this up-down.

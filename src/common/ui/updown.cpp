@@ -1,4 +1,4 @@
-#include "presets/ui/pwmupdown.h"
+#include "common/ui/updown.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -8,7 +8,7 @@
 
 namespace lumidor {
 
-PwmUpDown::PwmUpDown(QWidget* parent)
+UpDown::UpDown(QWidget* parent)
     : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
     for (QToolButton* b : {up_, down_}) {
         b->setFocusPolicy(Qt::NoFocus);
@@ -16,19 +16,19 @@ PwmUpDown::PwmUpDown(QWidget* parent)
     }
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
-    connect(up_, &QToolButton::clicked, this, &PwmUpDown::stepUp);
-    connect(down_, &QToolButton::clicked, this, &PwmUpDown::stepDown);
+    connect(up_, &QToolButton::clicked, this, &UpDown::stepUp);
+    connect(down_, &QToolButton::clicked, this, &UpDown::stepDown);
     resize(17, 22);
 }
 
-void PwmUpDown::resizeEvent(QResizeEvent* event) {
+void UpDown::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const int half = height() / 2;
     up_->setGeometry(0, 0, width(), half);
     down_->setGeometry(0, half, width(), height() - half);
 }
 
-void PwmUpDown::setPosition(int position) {
+void UpDown::setPosition(int position) {
     const int clamped = std::clamp(position, minimum_, std::max(minimum_, maximum_));
     if (clamped == position_) {
         return;
@@ -37,26 +37,32 @@ void PwmUpDown::setPosition(int position) {
     Q_EMIT positionChanged(position_);
 }
 
-void PwmUpDown::setMinimum(int minimum) {
+void UpDown::setMinimum(int minimum) {
     minimum_ = minimum;
     if (position_ < minimum_) {
         setPosition(minimum_);
     }
 }
 
-void PwmUpDown::setMaximum(int maximum) {
+void UpDown::setMaximum(int maximum) {
     maximum_ = maximum;
     if (position_ > maximum_) {
         setPosition(maximum_);
     }
 }
 
-void PwmUpDown::setBuddy(QLineEdit* edit) {
+void UpDown::setRange(int minimum, int maximum) {
+    minimum_ = minimum;
+    maximum_ = std::max(minimum, maximum);
+    setPosition(position_);
+}
+
+void UpDown::setBuddy(QLineEdit* edit) {
     buddy_ = edit;
     edit->installEventFilter(this);
 }
 
-bool PwmUpDown::eventFilter(QObject* watched, QEvent* event) {
+bool UpDown::eventFilter(QObject* watched, QEvent* event) {
     if (watched == buddy_ && event->type() == QEvent::KeyPress && isEnabled()) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up) {
