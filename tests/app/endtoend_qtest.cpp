@@ -98,6 +98,18 @@ struct Box {
 };
 using Boxes = QList<Box>;
 
+// Also lets a test look at the window at the moment a box comes up.
+class WatchingDialogs : public test::RecordingDialogs {
+public:
+    void message(MsgKind kind, const QString& text) override {
+        if (onMessage) {
+            onMessage();
+        }
+        RecordingDialogs::message(kind, text);
+    }
+    std::function<void()> onMessage;
+};
+
 QList<int> allCells() {
     QList<int> cells;
     for (int n = 1; n <= 80; ++n) {
@@ -116,7 +128,8 @@ class EndToEndTest : public QObject {
 
 private:
     std::unique_ptr<test::SimEnv> sim_;
-    std::unique_ptr<test::RecordingDialogs> dialogs_;
+    std::unique_ptr<WatchingDialogs> dialogs_;
+    QLocale startLocale_;
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<QTemporaryDir> scratch_;
     std::unique_ptr<TMainForm> form_;
@@ -215,7 +228,7 @@ private:
 private Q_SLOTS:
     void init() {
         sim_ = std::make_unique<test::SimEnv>();
-        dialogs_ = std::make_unique<test::RecordingDialogs>();
+        dialogs_ = std::make_unique<WatchingDialogs>();
         dir_ = std::make_unique<QTemporaryDir>();
         scratch_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid() && scratch_->isValid());
@@ -225,7 +238,10 @@ private Q_SLOTS:
         sim_->set("LUMIDOR_SIM_TRACE", qPrintable(trace_));
     }
 
+    void initTestCase() { startLocale_ = QLocale(); }
+
     void cleanup() {
+        QLocale::setDefault(startLocale_);
         form_.reset();
         dialogs_.reset();
         sim_.reset();
@@ -240,21 +256,33 @@ private Q_SLOTS:
 
     void firstActivation_data() {
         QTest::addColumn<QByteArray>("devices");  // "-" for the simulator's default
+        QTest::addColumn<QLocale::Language>("locale");
+        QTest::addColumn<Lang>("lang");
         QTest::addColumn<bool>("file");
         QTest::addColumn<bool>("converter");
         QTest::addColumn<Boxes>("boxes");
         const Box fileMissing{MsgKind::Warning, kFileMissing};
         const Box notFound{MsgKind::Error, kNotFound};
-        QTest::newRow("all present") << QByteArray("-") << true << true << Boxes{};
-        QTest::newRow("no settings file") << QByteArray("-") << false << true << Boxes{fileMissing};
-        QTest::newRow("nothing") << QByteArray("") << false << false
-                                 << Boxes{notFound, fileMissing};
+        const QByteArray simDefault("-");
+        QTest::newRow("all present")
+            << simDefault << QLocale::Czech << Lang::Czech << true << true << Boxes{};
+        QTest::newRow("no settings file, cz")
+            << simDefault << QLocale::Czech << Lang::Czech << false << true << Boxes{fileMissing};
+        QTest::newRow("no settings file, de") << simDefault << QLocale::German << Lang::English
+                                              << false << true << Boxes{fileMissing};
+        QTest::newRow("nothing, en") << QByteArray("") << QLocale::English << Lang::English << false
+                                     << false << Boxes{notFound, fileMissing};
+        QTest::newRow("nothing, cz") << QByteArray("") << QLocale::Czech << Lang::Czech << false
+                                     << false << Boxes{notFound, fileMissing};
         QTest::newRow("only other devices")
-            << QByteArray("USB Serial|A1;Other|B2") << true << false << Boxes{notFound};
+            << QByteArray("USB Serial|A1;Other|B2") << QLocale::Slovak << Lang::English << true
+            << false << Boxes{notFound};
     }
 
     void firstActivation() {
         QFETCH(QByteArray, devices);
+        QFETCH(QLocale::Language, locale);
+        QFETCH(Lang, lang);
         QFETCH(bool, file);
         QFETCH(bool, converter);
         QFETCH(Boxes, boxes);
@@ -264,12 +292,17 @@ private Q_SLOTS:
         if (file) {
             QVERIFY(writeAll(settingsFile(), "[Presets]\r\nChB7=1\r\n"));
         }
+        QLocale::setDefault(QLocale(locale));
         QVERIFY(startWindow());
 
-        // The boxes come in the start-up language, already applied at first show.
+        // The boxes come in the locale's language, already applied at first show.
+        QCOMPARE(form_->lang(), lang);
+        QCOMPARE(form_->windowTitle(), lang == Lang::Czech
+                                           ? QString::fromUtf8("RC Lumidor konfigurátor HW v4.0")
+                                           : QStringLiteral("RC Lumidor configurator HW v4.0"));
         Messages expected;
         for (const Box& box : boxes) {
-            expected.append({box.kind, box.text(form_->lang())});
+            expected.append({box.kind, box.text(lang)});
         }
         QCOMPARE(dialogs_->shown, expected);
         QCOMPARE(form_->interfaceBox()->nameCaption(),
@@ -413,7 +446,8 @@ private Q_SLOTS:
     void replies_data() {
         QTest::addColumn<bool>("configuration");
         QTest::addColumn<Lang>("lang");
-        QTest::addColumn<QByteArray>("reply");  // LUMIDOR_SIM_REPLY
+        QTest::addColumn<QByteArray>(
+            "reply");  // LUMIDOR_SIM_REPLY, or FAIL=... for LUMIDOR_SIM_FAIL
         QTest::addColumn<Messages>("boxes");
         QTest::addColumn<bool>("stored");
 
@@ -453,6 +487,14 @@ private Q_SLOTS:
         QTest::newRow("50 bytes without carriage return")
             << true << Lang::English << QByteArray("long")
             << Messages{{MsgKind::Information, kConfigurationSent(Lang::English)}} << true;
+        QTest::newRow("read fails")
+            << false << Lang::Czech << QByteArray("FAIL=FT_Read:4")
+            << Messages{{MsgKind::Error, QStringLiteral("FT_Read - General IO error...")},
+                        {MsgKind::Error,
+                         errorBox("Error#0",
+                                  " - RC Lumidor není správně připojen nebo neodpovída !!!", 20,
+                                  kRetryCz)}}
+            << false;
         QTest::newRow("neither success nor code")
             << true << Lang::English << QByteArray("BUSY\\r") << Messages{} << false;
     }
@@ -470,7 +512,11 @@ private Q_SLOTS:
         QCOMPARE(dialogs_->shown, Messages{});
         useLanguage(lang);
 
-        sim_->set("LUMIDOR_SIM_REPLY", reply.constData());
+        if (reply.startsWith("FAIL=")) {
+            sim_->set("LUMIDOR_SIM_FAIL", reply.mid(5).constData());
+        } else {
+            sim_->set("LUMIDOR_SIM_REPLY", reply.constData());
+        }
         press(configuration ? configurationButton() : presetButton());
         QCOMPARE(dialogs_->shown, boxes);
         QCOMPARE(traceWrites(trace_).size(), 2);
@@ -577,23 +623,32 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("variable");
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<Lang>("lang");
+        QTest::addColumn<int>("index");  // what the search after the failure leaves
         QTest::newRow("unlisted, en")
-            << QByteArray("LUMIDOR_SIM_DEVICES") << QByteArray("") << Lang::English;
+            << QByteArray("LUMIDOR_SIM_DEVICES") << QByteArray("") << Lang::English << -1;
         QTest::newRow("unplugged, cz")
-            << QByteArray("LUMIDOR_SIM_UNPLUG_AFTER") << QByteArray("0") << Lang::Czech;
+            << QByteArray("LUMIDOR_SIM_UNPLUG_AFTER") << QByteArray("0") << Lang::Czech << -1;
+        // Listed, but held by another program.
+        QTest::newRow("taken, en")
+            << QByteArray("LUMIDOR_SIM_FAIL") << QByteArray("FT_OpenEx:3") << Lang::English << 0;
     }
 
     void converterGoneBeforeTransfer() {
         QFETCH(QByteArray, variable);
         QFETCH(QByteArray, value);
         QFETCH(Lang, lang);
+        QFETCH(int, index);
         QVERIFY(startWindow());
         dialogs_->shown.clear();
         useLanguage(lang);
         drawPresets();
 
+        // The box comes first; the search runs once the user has read it.
+        QStringList shownWhileBox;
+        dialogs_->onMessage = [&] { shownWhileBox << form_->interfaceBox()->nameCaption(); };
         sim_->set(variable.constData(), value.constData());
         press(presetButton());
+        QCOMPARE(shownWhileBox, QStringList{QStringLiteral("RC_LINKUP")});
         QCOMPARE(dialogs_->shown, Messages({{MsgKind::Error, kNoConnection(lang)}}));
         QVERIFY(traceWrites(trace_).isEmpty());
         QVERIFY(!QFile::exists(settingsFile()));
@@ -602,7 +657,7 @@ private Q_SLOTS:
             QCOMPARE(child<QLabel>(name)->text(), QStringLiteral("---"));
         }
         QVERIFY(buttonsEnabled(false));
-        QCOMPARE(form_->UsbDevice.Index, -1);
+        QCOMPARE(form_->UsbDevice.Index, index);
 
         // Plugged in again: the watcher's search brings the buttons back, and
         // the converter was left closed, so it opens again.
