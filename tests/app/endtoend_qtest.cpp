@@ -784,13 +784,29 @@ private Q_SLOTS:
     void boxesFollowTheActiveLanguage() {
         QVERIFY(startWindow());
         dialogs_->shown.clear();
-        QTest::mouseClick(child<QToolButton>("btnSelectAll"), Qt::LeftButton);
 
+        // Choices off their defaults survive the relabelling of every list:
+        // the same frames go out, and the same file comes back, in both languages.
+        drawPresets();
+        ConfigValues v;
+        v.lists = {0, 4, 0, 2, 0, 0, 1, 1, 2, 3, 2, 4, 3, 0, 2, 2, 1, 1, 2, 1, 1};
+        form_->configPanel()->setValues(v);
         useLanguage(Lang::Czech);
         press(presetButton());
+        QCOMPARE(traceWrites(trace_), (QStringList{kDrawnFrame, kDrawnFrame}));
+        const QByteArray czechFile = readAll(settingsFile());
         useLanguage(Lang::English);
+        press(presetButton());
+        QCOMPARE(traceWrites(trace_), (QStringList{kDrawnFrame, kDrawnFrame}));
+        QCOMPARE(readAll(settingsFile()), czechFile);
         press(configurationButton());
+        const QStringList configurationFrames = traceWrites(trace_);
+        QCOMPARE(configurationFrames.size(), 2);
         useLanguage(Lang::Czech);
+        press(configurationButton());
+        QCOMPARE(traceWrites(trace_), configurationFrames);
+        QCOMPARE(form_->configPanel()->values(), v);
+
         sim_->set("LUMIDOR_SIM_REPLY", "silent");
         press(presetButton());
         useLanguage(Lang::English);
@@ -803,7 +819,9 @@ private Q_SLOTS:
         QCOMPARE(dialogs_->shown,
                  Messages({
                      {MsgKind::Information, kPresetsSent(Lang::Czech)},
+                     {MsgKind::Information, kPresetsSent(Lang::English)},
                      {MsgKind::Information, kConfigurationSent(Lang::English)},
+                     {MsgKind::Information, kConfigurationSent(Lang::Czech)},
                      {MsgKind::Error,
                       errorBox("Error#0", " - RC Lumidor není správně připojen nebo neodpovída !!!",
                                20, kRetryCz)},
