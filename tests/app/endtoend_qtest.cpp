@@ -319,6 +319,37 @@ private Q_SLOTS:
         QCOMPARE(dialogs_->shown, expected);
     }
 
+    // A first run without a settings file sends the documented defaults.
+    void defaultsWithoutASettingsFile() {
+        QVERIFY(startWindow());
+        QTest::mouseClick(child<QToolButton>("btnSelectAll"), Qt::LeftButton);
+        useLanguage(Lang::English);
+
+        // Unanswered: the file is not made up.
+        dialogs_->shown.clear();
+        sim_->set("LUMIDOR_SIM_REPLY", "silent");
+        press(presetButton());
+        QCOMPARE(dialogs_->shown.size(), 1);
+        QVERIFY(dialogs_->shown.first().text.startsWith(QStringLiteral("Error#0 - ")));
+        QVERIFY(!QFileInfo::exists(settingsFile()));
+
+        sim_->unset("LUMIDOR_SIM_REPLY");
+        press(presetButton());
+        const QString presets = QStringLiteral("3A 2F 04 01") + QStringLiteral(" 0F").repeated(40) +
+                                QStringLiteral(" 01 02 00 00 0A 5C");
+        QCOMPARE(traceWrites(trace_), (QStringList{presets, presets}));
+        press(configurationButton());
+        const QString configuration = QStringLiteral(
+            "3A 1F 04 00 00 01 01 01 01 01 00 04 05 00 01 01 00 02 00 02 00 01 00 0F 0F 00 00 01 "
+            "00 07 07 07 07 64");
+        QCOMPARE(traceWrites(trace_), (QStringList{configuration, configuration}));
+        const QByteArray file = readAll(settingsFile());
+        QVERIFY(file.contains("TimeAxe=1\r\nOnOff=2\r\nPWM=0\r\nPWM_Min=0\r\nPWM_Max=100\r\n"));
+        QVERIFY(
+            file.contains("StickLeft1=1136\r\nStickRight1=1872\r\nStickLeft2=1136\r\n"
+                          "StickRight2=1872\r\nReverse1=0\r\nReverse2=0\r\n"));
+    }
+
     // ---- Writing the presets ----
 
     void presetsWrittenEndToEnd_data() {
