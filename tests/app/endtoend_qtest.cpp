@@ -33,7 +33,7 @@ namespace {
 
 const char* const kFileName = "rc_lumidor_konfigurator_hw_v40.ini";
 
-// Texts the user reads, as the switch's documentation words them.
+// The texts the user reads, written out here rather than taken from the program.
 const Bi kPresetsSent{"Předvolby byly úspěšně přeneseny do RC Lumidoru !",
                       "The presets has been successfully transferred to the RC Lumidor !"};
 const Bi kConfigurationSent{
@@ -109,6 +109,17 @@ public:
     }
     std::function<void()> onMessage;
 };
+
+// The bytes each read delivered.
+QList<QByteArray> traceReads(const QString& path) {
+    QList<QByteArray> reads;
+    for (const QByteArray& line : readAll(path).split('\n')) {
+        if (line.startsWith("  <- ")) {
+            reads << QByteArray::fromHex(line.mid(5));
+        }
+    }
+    return reads;
+}
 
 QList<int> allCells() {
     QList<int> cells;
@@ -233,8 +244,10 @@ private Q_SLOTS:
         scratch_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid() && scratch_->isValid());
         trace_ = scratch_->filePath(QStringLiteral("trace.txt"));
-        // The answers are short; nothing needs the full read timeout.
-        sim_->set("LUMIDOR_SIM_READ_TIMEOUT", "60");
+        // The switch's answer (15 bytes, about 16 ms on the line) starts
+        // when the frames have crossed, before the read begins; nothing needs
+        // the full read timeout.
+        sim_->set("LUMIDOR_SIM_READ_TIMEOUT", "30");
         sim_->set("LUMIDOR_SIM_TRACE", qPrintable(trace_));
     }
 
@@ -543,6 +556,9 @@ private Q_SLOTS:
         QCOMPARE(dialogs_->shown, Messages{});
         useLanguage(lang);
 
+        if (reply == "long") {
+            sim_->set("LUMIDOR_SIM_READ_TIMEOUT", "100");  // 50 bytes take 52 ms
+        }
         if (reply.startsWith("FAIL=")) {
             sim_->set("LUMIDOR_SIM_FAIL", reply.mid(5).constData());
         } else {
@@ -551,6 +567,11 @@ private Q_SLOTS:
         press(configuration ? configurationButton() : presetButton());
         QCOMPARE(dialogs_->shown, boxes);
         QCOMPARE(traceWrites(trace_).size(), 2);
+        if (reply == "long") {
+            const QList<QByteArray> reads = traceReads(trace_);
+            QCOMPARE(reads.size(), 1);
+            QCOMPARE(reads.first(), QByteArray("RC_LINKUP...OK") + QByteArray(36, '#'));
+        }
         const QByteArray now = readAll(settingsFile());
         if (stored) {
             QVERIFY(!now.contains("; mine"));
@@ -808,6 +829,23 @@ private Q_SLOTS:
             QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
                      QStringList{QLatin1String(kFileName)});
         }
+
+        // The window still holds what was sent: once the place is sound
+        // again, the next transfer stores it.
+        if (how == QStringLiteral("replaced")) {
+            QVERIFY(QFile::remove(folder));
+        }
+        if (how == QStringLiteral("folder")) {
+            QVERIFY(QDir(folder).rmdir(QLatin1String(kFileName)));
+        }
+        QVERIFY(QDir().mkpath(folder));
+        dialogs_->shown.clear();
+        press(button);
+        QCOMPARE(dialogs_->shown,
+                 Messages({{MsgKind::Information,
+                            (configuration ? kConfigurationSent : kPresetsSent)(lang)}}));
+        QVERIFY(readAll(settingsFile())
+                    .contains(configuration ? "[Configuration]\r\n" : "[Presets]\r\nChB1=1\r\n"));
     }
 
     // ---- Every box in the language active when it shows ----
