@@ -146,7 +146,9 @@ private:
     std::unique_ptr<TMainForm> form_;
     QString trace_;
 
-    QString settingsFile() const { return QDir(dir_->path()).filePath(QLatin1String(kFileName)); }
+    // The folder the window keeps its settings file in.
+    QString folder_;
+    QString settingsFile() const { return QDir(folder_).filePath(QLatin1String(kFileName)); }
 
     template <typename T>
     T* child(const char* name) const {
@@ -156,7 +158,7 @@ private:
     // Builds, shows and activates the window: the first activation searches
     // for the converter and tells what is missing.
     bool startWindow() {
-        form_ = std::make_unique<TMainForm>(dir_->path());
+        form_ = std::make_unique<TMainForm>(folder_);
         form_->show();
         return QTest::qWaitForWindowActive(form_.get());
     }
@@ -244,6 +246,7 @@ private Q_SLOTS:
         scratch_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid() && scratch_->isValid());
         trace_ = scratch_->filePath(QStringLiteral("trace.txt"));
+        folder_ = dir_->path();
         // The switch's answer (15 bytes, about 16 ms on the line) starts
         // when the frames have crossed, before the read begins; nothing needs
         // the full read timeout.
@@ -367,12 +370,20 @@ private Q_SLOTS:
 
     void presetsWrittenEndToEnd_data() {
         QTest::addColumn<Lang>("lang");
-        QTest::newRow("cz") << Lang::Czech;
-        QTest::newRow("en") << Lang::English;
+        QTest::addColumn<QString>("folder");  // below the test's own
+        QTest::newRow("cz") << Lang::Czech << QString();
+        QTest::newRow("en") << Lang::English << QString();
+        QTest::newRow("folder named in Czech")
+            << Lang::Czech << QString::fromUtf8("Nastavení a předvolby");
     }
 
     void presetsWrittenEndToEnd() {
         QFETCH(Lang, lang);
+        QFETCH(QString, folder);
+        if (!folder.isEmpty()) {
+            folder_ = QDir(folder_).filePath(folder);
+            QVERIFY(QDir().mkpath(folder_));
+        }
         QVERIFY(startWindow());
         QVERIFY(buttonsEnabled(true));
         dialogs_->shown.clear();
@@ -769,7 +780,7 @@ private Q_SLOTS:
         QFETCH(Lang, lang);
         const QByteArray old = "[Configuration]\r\nVoltage=50\r\n";
         if (how == QStringLiteral("folder")) {
-            QVERIFY(QDir(dir_->path()).mkdir(QLatin1String(kFileName)));
+            QVERIFY(QDir(folder_).mkdir(QLatin1String(kFileName)));
         } else {
             QVERIFY(writeAll(settingsFile(), old));
         }
@@ -778,7 +789,7 @@ private Q_SLOTS:
         QTest::mouseClick(child<QToolButton>("btnSelectAll"), Qt::LeftButton);
         dialogs_->shown.clear();
 
-        const QString folder = dir_->path();
+        const QString folder = folder_;
         if (how == QStringLiteral("removed")) {
             QVERIFY(QDir(folder).removeRecursively());
         } else if (how == QStringLiteral("replaced")) {
