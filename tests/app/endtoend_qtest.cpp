@@ -173,10 +173,12 @@ private:
 
     // A choice as the user makes it, so the list's handler runs.
     static void choose(QComboBox* list, int index) {
+        QVERIFY(list != nullptr && list->isEnabled());
         QTest::keyClick(list, Qt::Key_Home);
         for (int i = 0; i < index; ++i) {
             QTest::keyClick(list, Qt::Key_Down);
         }
+        QCOMPARE(list->currentIndex(), index);
     }
 
     void clickCell(int n) {
@@ -214,6 +216,7 @@ private:
         choose(child<QComboBox>("cbPWM"), 4);
         auto* low = child<PwmUpDown>("udPwmMin");
         auto* high = child<PwmUpDown>("udPwmMax");
+        QVERIFY(low != nullptr && high != nullptr);
         QVERIFY(low->isEnabled() && high->isEnabled());
         for (int i = 0; i < 3; ++i) {
             QTest::mouseClick(low->upButton(), Qt::LeftButton);
