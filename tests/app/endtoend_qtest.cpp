@@ -19,12 +19,11 @@
 
 #include "app/languagebox.h"
 #include "app/mainwindow.h"
+#include "common/ui/updown.h"
 #include "link/simenv.h"
 #include "link/ui/interfacebox.h"
 #include "presets/ui/preseteditorbox.h"
-#include "presets/ui/pwmupdown.h"
 #include "settings/ui/configpanelbox.h"
-#include "settings/ui/configwidgets.h"
 #include "support/recordingdialogs.h"
 
 using namespace lumidor;
@@ -214,8 +213,8 @@ private:
         choose(child<QComboBox>("cbCasovaOsa"), 3);
         choose(child<QComboBox>("cbZapVyp"), 5);
         choose(child<QComboBox>("cbPWM"), 4);
-        auto* low = child<PwmUpDown>("udPwmMin");
-        auto* high = child<PwmUpDown>("udPwmMax");
+        auto* low = child<UpDown>("udPwmMin");
+        auto* high = child<UpDown>("udPwmMax");
         QVERIFY(low != nullptr && high != nullptr);
         QVERIFY(low->isEnabled() && high->isEnabled());
         for (int i = 0; i < 3; ++i) {
@@ -478,7 +477,7 @@ private Q_SLOTS:
             QVERIFY2(list != nullptr, kLists[i]);
             QVERIFY2(list->currentIndex() == v.lists[static_cast<size_t>(i)], kLists[i]);
         }
-        QCOMPARE(child<ConfigUpDown>("UpDown1")->position(), 33);
+        QCOMPARE(child<UpDown>("UpDown1")->position(), 33);
         QCOMPARE(child<QSlider>("tbLeft1")->value(), 960);
         QCOMPARE(child<QSlider>("tbRight1")->value(), 2000);
         QCOMPARE(child<QSlider>("tbLeft0")->value(), 1344);
@@ -491,8 +490,8 @@ private Q_SLOTS:
         QCOMPARE(child<QComboBox>("cbCasovaOsa")->currentIndex(), 3);
         QCOMPARE(child<QComboBox>("cbZapVyp")->currentIndex(), 5);
         QCOMPARE(child<QComboBox>("cbPWM")->currentIndex(), 4);
-        QCOMPARE(child<PwmUpDown>("udPwmMin")->position(), 30);
-        QCOMPARE(child<PwmUpDown>("udPwmMax")->position(), 80);
+        QCOMPARE(child<UpDown>("udPwmMin")->position(), 30);
+        QCOMPARE(child<UpDown>("udPwmMax")->position(), 80);
 
         // Sending again from the restored window puts the same frame on the line.
         press(configurationButton());
