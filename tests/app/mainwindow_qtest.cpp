@@ -24,13 +24,6 @@ namespace {
 
 const char* const kSettingsName = "rc_lumidor_konfigurator_hw_v40.ini";
 
-const QString kNotFoundEn = QStringLiteral(
-    "                  RC_LINKUP converter has not been found in any USB port !!!\r\n\r\n"
-    "Please insert the converter into a USB port. The application will be automatically "
-    "detect him.");
-const QString kFileMissingCz = QString::fromUtf8(
-    "Soubor \"rc_lumidor_konfigurator_hw_v40.ini\" nebyl nalezen.\r\n\r\n"
-    "Konfigurace byla nastavena do výchozích hodnot.");
 const QString kFileMissingEn = QStringLiteral(
     "File \"rc_lumidor_konfigurator_hw_v40.ini\" not found.\r\n\r\n"
     "Configuration has been set to default values.");
@@ -114,70 +107,6 @@ private Q_SLOTS:
         QCOMPARE(form.rollingTimer()->interval(), 20);
         QCOMPARE(form.settingsPath(),
                  QDir(dir.path()).filePath(QString::fromLatin1(kSettingsName)));
-    }
-
-    void startLanguageFollowsLocale_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("Czech") << QLocale(QLocale::Czech, QLocale::CzechRepublic)
-                               << QString::fromUtf8("RC Lumidor konfigurátor HW v4.0");
-        QTest::newRow("Slovak") << QLocale(QLocale::Slovak, QLocale::Slovakia)
-                                << QStringLiteral("RC Lumidor configurator HW v4.0");
-        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates)
-                                 << QStringLiteral("RC Lumidor configurator HW v4.0");
-    }
-
-    // The locale picks the language; the first show relabels the window in it
-    // and the first-activation boxes already speak it.
-    void startLanguageFollowsLocale() {
-        QFETCH(QLocale, locale);
-        QFETCH(QString, title);
-        QLocale::setDefault(locale);
-        QTemporaryDir dir;
-        test::RecordingDialogs dialogs;
-        TMainForm form(dir.path());
-        showAndActivate(form);
-        QCOMPARE(form.windowTitle(), title);
-        const bool czech = locale.language() == QLocale::Czech;
-        QCOMPARE(form.lang(), czech ? Lang::Czech : Lang::English);
-        QCOMPARE(dialogs.shown,
-                 Messages({{MsgKind::Warning, czech ? kFileMissingCz : kFileMissingEn}}));
-    }
-
-    void firstActivationWithoutConverterOrSettings() {
-        qputenv("LUMIDOR_SIM_DEVICES", "");
-        QTemporaryDir dir;
-        test::RecordingDialogs dialogs;
-        TMainForm form(dir.path());
-        showAndActivate(form);
-        QCOMPARE(form.UsbDevice.Index, TUsbDevices::kNoConverter);
-        QCOMPARE(dialogs.shown,
-                 Messages({{MsgKind::Error, kNotFoundEn}, {MsgKind::Warning, kFileMissingEn}}));
-        QVERIFY(!form.presetEditor()->writeButton()->isEnabled());
-        QVERIFY(!form.configPanel()->writeButton()->isEnabled());
-    }
-
-    // With a converter and a settings file nothing is announced, and coming
-    // back to the window later does not search or announce again.
-    void firstActivationRunsOnce() {
-        QTemporaryDir dir;
-        writeFile(dir.filePath(QString::fromLatin1(kSettingsName)), "[Presets]\r\nChB1=1\r\n");
-        test::RecordingDialogs dialogs;
-        TMainForm form(dir.path());
-        showAndActivate(form);
-        QVERIFY(dialogs.shown.isEmpty());
-        QVERIFY(form.presetEditor()->writeButton()->isEnabled());
-        QCOMPARE(form.interfaceBox()->nameCaption(), QStringLiteral("RC_LINKUP"));
-
-        qputenv("LUMIDOR_SIM_DEVICES", "");
-        QWidget other;
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        QVERIFY(dialogs.shown.isEmpty());
-        QCOMPARE(form.interfaceBox()->nameCaption(), QStringLiteral("RC_LINKUP"));
     }
 
     // Runs only in the ctest entry whose loader finds no vendor library.
