@@ -33,11 +33,8 @@ void TMainForm::SearchConverter() {
         GroupBox1->showLabels(*result.labels);
     }
     if (result.buttonsEnabled) {
-        for (QPushButton* button : {GroupBox3->writeButton(), GroupBox4->writeButton()}) {
-            if (button != nullptr) {
-                button->setEnabled(*result.buttonsEnabled);
-            }
-        }
+        GroupBox3->writeButton()->setEnabled(*result.buttonsEnabled);
+        GroupBox4->writeButton()->setEnabled(*result.buttonsEnabled);
     }
     if (busy) {
         QGuiApplication::restoreOverrideCursor();

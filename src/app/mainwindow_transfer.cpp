@@ -18,20 +18,9 @@ namespace {
 
 const QString kNoConverterCaption = QStringLiteral("---");
 
-QPushButton* presetWriteButton(const TMainForm& form) {
-    return form.presetEditor() ? form.presetEditor()->writeButton() : nullptr;
-}
-
-QPushButton* configurationWriteButton(const TMainForm& form) {
-    return form.configPanel() ? form.configPanel()->writeButton() : nullptr;
-}
-
 void setWriteButtonsEnabled(const TMainForm& form, bool enabled) {
-    for (QPushButton* button : {presetWriteButton(form), configurationWriteButton(form)}) {
-        if (button != nullptr) {
-            button->setEnabled(enabled);
-        }
-    }
+    form.presetEditor()->writeButton()->setEnabled(enabled);
+    form.configPanel()->writeButton()->setEnabled(enabled);
 }
 
 // The busy state of a transfer: both write buttons off (the only guard
@@ -46,8 +35,7 @@ public:
     }
     ~TransferBusy() {
         normalCursor();
-        const InterfaceBox* box = form_.interfaceBox();
-        if (box != nullptr && box->nameCaption() != kNoConverterCaption) {
+        if (form_.interfaceBox()->nameCaption() != kNoConverterCaption) {
             setWriteButtonsEnabled(form_, true);
         }
     }
@@ -138,12 +126,8 @@ void TMainForm::setSwitchPort(std::unique_ptr<SwitchPort> port) {
 }
 
 void TMainForm::connectTransfer() {
-    if (QPushButton* button = presetWriteButton(*this)) {
-        connect(button, &QPushButton::clicked, this, &TMainForm::BitBtn1Click);
-    }
-    if (QPushButton* button = configurationWriteButton(*this)) {
-        connect(button, &QPushButton::clicked, this, &TMainForm::BitBtn6Click);
-    }
+    connect(GroupBox3->writeButton(), &QPushButton::clicked, this, &TMainForm::BitBtn1Click);
+    connect(GroupBox4->writeButton(), &QPushButton::clicked, this, &TMainForm::BitBtn6Click);
 }
 
 }  // namespace lumidor

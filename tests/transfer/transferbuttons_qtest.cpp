@@ -44,13 +44,7 @@ public:
 const QString kDescription = QStringLiteral("RC_LINKUP v1.3");
 
 QList<QPushButton*> writeButtons(const TMainForm& form) {
-    QList<QPushButton*> buttons;
-    for (QPushButton* b : {form.presetEditor()->writeButton(), form.configPanel()->writeButton()}) {
-        if (b != nullptr) {
-            buttons.append(b);
-        }
-    }
-    return buttons;
+    return {form.presetEditor()->writeButton(), form.configPanel()->writeButton()};
 }
 
 }  // namespace
@@ -222,9 +216,7 @@ private Q_SLOTS:
         p.grid.setCell(180, true);
         p.options = {3, 2, 1, 90, 100};
         form_->presetEditor()->setPresets(p);
-        if (form_->presetEditor()->presets() != p) {
-            QSKIP("the preset editor does not hold presets yet");
-        }
+        QCOMPARE(form_->presetEditor()->presets(), p);
         setLanguage(Lang::English);
         port_->reply = "RC_LINKUP...OK\r";
         form_->BitBtn1Click();
@@ -240,9 +232,7 @@ private Q_SLOTS:
         ConfigValues v;
         v.list(ConfigList::Reverse0) = -1;
         form_->configPanel()->setValues(v);
-        if (form_->configPanel()->values() != v) {
-            QSKIP("the configuration panel does not hold values yet");
-        }
+        QCOMPARE(form_->configPanel()->values(), v);
         setLanguage(Lang::English);
         form_->BitBtn6Click();
         QCOMPARE(
@@ -266,10 +256,6 @@ private Q_SLOTS:
     }
 
     void buttonsRunTheirHandlers() {
-        const QList<QPushButton*> buttons = writeButtons(*form_);
-        if (buttons.size() < 2) {
-            QSKIP("the write buttons do not exist yet");
-        }
         setLanguage(Lang::English);
         port_->reply = "RC_LINKUP...OK";
         form_->configPanel()->writeButton()->click();
