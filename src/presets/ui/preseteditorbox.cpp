@@ -158,6 +158,10 @@ void PresetEditorBox::buildGrid() {
     TrackBar1->setPageStep(1);
     TrackBar1->setStatusTip(QString::fromUtf8(kTrackBarHint));
     TrackBar1->setGeometry(columnX(1) - 3, 20, columnX(kColumns) + kCellSize - columnX(1) + 6, 26);
+    // The preview moves the bar up to 40 times a second. Filling its own
+    // background (the colour the window shows beneath it) keeps each move from
+    // repainting the group box and the window behind it.
+    TrackBar1->setAutoFillBackground(true);
 
     const QFont timeFont = withPixelSize(font(), 9);
     for (int i = 0; i < 4; ++i) {
