@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -18,6 +19,32 @@
 
 namespace lumidor {
 namespace {
+
+// Counts the paint events of every widget, so a step's repaints can be split
+// into the ones it asks for (LEDs, track bar) and any that leak to others.
+class PaintCounter : public QObject {
+public:
+    PaintCounter() { qApp->installEventFilter(this); }
+    ~PaintCounter() override { qApp->removeEventFilter(this); }
+
+    int leds = 0;
+    int trackBar = 0;
+    int others = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            if (qobject_cast<TALed*>(watched) != nullptr) {
+                ++leds;
+            } else if (watched->objectName() == QLatin1String("TrackBar1")) {
+                ++trackBar;
+            } else {
+                ++others;
+            }
+        }
+        return false;
+    }
+};
 
 struct Window {
     QTemporaryDir dir;
@@ -84,14 +111,18 @@ void runSteps(benchmark::State& state, int mode, const PresetGrid& grid) {
     }
     QCoreApplication::processEvents();
     const int changes = w.ledImageChanges();
-    const int paints = w.ledPaints();
+    const int pictures = TALed::picturesDrawn();
+    PaintCounter paints;
     for (auto _ : state) {
         w.form.Timer1Timer();
         QCoreApplication::processEvents();
     }
     const double steps = static_cast<double>(state.iterations());
     state.counters["led_redraws_per_step"] = (w.ledImageChanges() - changes) / steps;
-    state.counters["led_paints_per_step"] = (w.ledPaints() - paints) / steps;
+    state.counters["led_paints_per_step"] = paints.leds / steps;
+    state.counters["trackbar_paints_per_step"] = paints.trackBar / steps;
+    state.counters["other_paints_per_step"] = paints.others / steps;
+    state.counters["pictures_drawn_per_step"] = (TALed::picturesDrawn() - pictures) / steps;
 }
 
 void BM_PreviewStepSteady(benchmark::State& state) {
