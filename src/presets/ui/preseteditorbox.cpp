@@ -18,6 +18,7 @@
 #include "presets/editortexts.h"
 #include "presets/preview.h"
 #include "presets/timeaxis.h"
+#include "presets/ui/columntrackbar.h"
 #include "presets/ui/pwmupdown.h"
 
 namespace lumidor {
@@ -147,10 +148,13 @@ PresetEditorBox::PresetEditorBox(QWidget* parent, LangFn lang)
         rowLabels_[static_cast<size_t>(o)]->setText(QStringLiteral("Výstup %1:").arg(o + 1));
     }
     connectControls();
+    // On top of its siblings (it overlaps none) the bar's repaints need not
+    // be checked against the hundreds of cells created after it.
+    TrackBar1->raise();
 }
 
 void PresetEditorBox::buildGrid() {
-    TrackBar1 = new QSlider(Qt::Horizontal, this);
+    TrackBar1 = new ColumnTrackBar(this);
     TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
     TrackBar1->setRange(0, kColumns - 1);
     TrackBar1->setTickPosition(QSlider::TicksBelow);
