@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QPaintEvent>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -29,6 +30,7 @@ public:
 
     int leds = 0;
     int trackBar = 0;
+    qint64 trackBarPixels = 0;
     int others = 0;
 
 protected:
@@ -38,6 +40,8 @@ protected:
                 ++leds;
             } else if (watched->objectName() == QLatin1String("TrackBar1")) {
                 ++trackBar;
+                const QRect painted = static_cast<QPaintEvent*>(event)->rect();
+                trackBarPixels += qint64{painted.width()} * painted.height();
             } else {
                 ++others;
             }
@@ -121,6 +125,7 @@ void runSteps(benchmark::State& state, int mode, const PresetGrid& grid) {
     state.counters["led_redraws_per_step"] = (w.ledImageChanges() - changes) / steps;
     state.counters["led_paints_per_step"] = paints.leds / steps;
     state.counters["trackbar_paints_per_step"] = paints.trackBar / steps;
+    state.counters["trackbar_pixels_per_step"] = static_cast<double>(paints.trackBarPixels) / steps;
     state.counters["other_paints_per_step"] = paints.others / steps;
     state.counters["pictures_drawn_per_step"] = (TALed::picturesDrawn() - pictures) / steps;
 }
