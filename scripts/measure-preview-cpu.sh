@@ -15,6 +15,9 @@ exe="$(realpath "${1:-$here/build/src/rc_lumidor_konfigurator}")"
 measure="${2:-10}"
 settle="${3:-3}"
 mode="${LUMIDOR_PWM_MODE:-2}"
+# busy: every LED changes on every column; steady: no LED ever changes (only
+# the column indicator moves), the floor a running preview costs.
+pattern="${LUMIDOR_PATTERN:-busy}"
 simdir="${LUMIDOR_SIMULATOR_DIR:-$here/build/simulator}"
 
 [ -x "$exe" ] || { echo "no executable: $exe" >&2; exit 1; }
@@ -41,7 +44,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Output o in column c is lit when o + c is even: each step flips all eight.
+# Busy: output o in column c is lit when o + c is even, so each step flips
+# all eight. Steady: the odd outputs are lit in every column.
+lit() { # output, column
+  if [ "$pattern" = steady ]; then
+    echo $(($1 % 2))
+  else
+    echo $((($1 + $2 + 1) % 2))
+  fi
+}
 {
   printf '[Presets]\r\n'
   for section in 0 1; do
@@ -49,7 +60,7 @@ trap cleanup EXIT
       for k in 1 2 3 4; do
         o=$((k + 4 * section))
         n=$((100 * section + 4 * (c - 1) + k))
-        printf 'ChB%d=%d\r\n' "$n" $(((o + c + 1) % 2))
+        printf 'ChB%d=%d\r\n' "$n" "$(lit "$o" "$c")"
       done
     done
   done
@@ -114,9 +125,9 @@ xn1="$(runtime_ns "$xserver")"
 t1="$(date +%s.%N)"
 
 awk -v p="$((p1 - p0))" -v x="$((x1 - x0))" -v hz="$hz" -v t0="$t0" -v t1="$t1" \
-  -v pn="$((pn1 - pn0))" -v xn="$((xn1 - xn0))" -v mode="$mode" 'BEGIN {
+  -v pn="$((pn1 - pn0))" -v xn="$((xn1 - xn0))" -v mode="$mode" -v pattern="$pattern" 'BEGIN {
     wall = t1 - t0
-    printf "brightness mode %d, 25 ms per column, busy pattern, %.1f s measured\n", mode, wall
+    printf "brightness mode %d, 25 ms per column, %s pattern, %.1f s measured\n", mode, pattern, wall
     printf "program: %.2f%% of one core (utime+stime %d ticks = %.2f%%)\n",
            100 * pn / 1e9 / wall, p, 100 * p / hz / wall
     printf "Xvfb:    %.2f%% of one core (utime+stime %d ticks = %.2f%%)\n",
