@@ -152,8 +152,11 @@ void BM_PreviewRunning(benchmark::State& state) {
     const int seconds = qEnvironmentVariableIsSet("LUMIDOR_PREVIEW_SECONDS")
                             ? qEnvironmentVariableIntValue("LUMIDOR_PREVIEW_SECONDS")
                             : 10;
-    Window w(2);
-    w.setGrid(busyGrid());
+    // Argument 1: the busy pattern with loop shading; 0: the steady pattern in
+    // mode 0, where only the column indicator moves.
+    const bool busy = state.range(0) != 0;
+    Window w(busy ? 2 : 0);
+    w.setGrid(busy ? busyGrid() : steadyGrid());
     QComboBox* axis = w.form.presetEditor()->timeAxisList();
     axis->setCurrentIndex(0);
     w.form.presetEditor()->cbCasovaOsaChange();
@@ -180,7 +183,12 @@ void BM_PreviewRunning(benchmark::State& state) {
 
 BENCHMARK(BM_PreviewStepSteady);
 BENCHMARK(BM_PreviewStepBusyMode2);
-BENCHMARK(BM_PreviewRunning)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PreviewRunning)
+    ->Arg(1)
+    ->Arg(0)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace lumidor
