@@ -1,13 +1,20 @@
 #pragma once
 
+#include <QPixmap>
 #include <QRect>
 #include <QSlider>
+#include <array>
+#include <utility>
+#include <vector>
+
+class QStyleOptionSlider;
 
 namespace lumidor {
 
 // A horizontal track bar whose position moves often (the preview's column
 // indicator, up to 40 times a second). A move repaints only the strip between
-// the old and the new handle instead of the whole bar.
+// the old and the new handle instead of the whole bar, and the bar's look at
+// each position is drawn by the style once and then copied.
 class ColumnTrackBar : public QSlider {
     Q_OBJECT
 public:
@@ -22,9 +29,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    using Look = std::array<qint64, 20>;
+
     QRect handleRect() const;
+    QPixmap picture(const QStyleOptionSlider& option);
 
     QRect paintedHandle_;
+    std::vector<std::pair<Look, QPixmap>> pictures_;
 };
 
 }  // namespace lumidor
