@@ -191,8 +191,11 @@ private Q_SLOTS:
     }
 
     // The bar is raised above its siblings and fills its own background:
-    // neither may hide another control.
+    // neither may hide another control or show a colour the window does not.
     void trackBarCoversNoSibling() {
+        QVERIFY(bar()->autoFillBackground());
+        QCOMPARE(bar()->palette().color(bar()->backgroundRole()),
+                 editor()->palette().color(QPalette::Window));
         const QRect area = bar()->geometry();
         for (QObject* child : editor()->children()) {
             auto* widget = qobject_cast<QWidget*>(child);
