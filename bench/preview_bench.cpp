@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QPaintEvent>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -18,6 +20,35 @@
 
 namespace lumidor {
 namespace {
+
+// Counts the paint events of every widget, so a step's repaints can be split
+// into the ones it asks for (LEDs, track bar) and any that leak to others.
+class PaintCounter : public QObject {
+public:
+    PaintCounter() { qApp->installEventFilter(this); }
+    ~PaintCounter() override { qApp->removeEventFilter(this); }
+
+    int leds = 0;
+    int trackBar = 0;
+    qint64 trackBarPixels = 0;
+    int others = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            if (qobject_cast<TALed*>(watched) != nullptr) {
+                ++leds;
+            } else if (watched->objectName() == QLatin1String("TrackBar1")) {
+                ++trackBar;
+                const QRect painted = static_cast<QPaintEvent*>(event)->rect();
+                trackBarPixels += qint64{painted.width()} * painted.height();
+            } else {
+                ++others;
+            }
+        }
+        return false;
+    }
+};
 
 struct Window {
     QTemporaryDir dir;
@@ -84,14 +115,19 @@ void runSteps(benchmark::State& state, int mode, const PresetGrid& grid) {
     }
     QCoreApplication::processEvents();
     const int changes = w.ledImageChanges();
-    const int paints = w.ledPaints();
+    const int pictures = TALed::picturesDrawn();
+    PaintCounter paints;
     for (auto _ : state) {
         w.form.Timer1Timer();
         QCoreApplication::processEvents();
     }
     const double steps = static_cast<double>(state.iterations());
     state.counters["led_redraws_per_step"] = (w.ledImageChanges() - changes) / steps;
-    state.counters["led_paints_per_step"] = (w.ledPaints() - paints) / steps;
+    state.counters["led_paints_per_step"] = paints.leds / steps;
+    state.counters["trackbar_paints_per_step"] = paints.trackBar / steps;
+    state.counters["trackbar_pixels_per_step"] = static_cast<double>(paints.trackBarPixels) / steps;
+    state.counters["other_paints_per_step"] = paints.others / steps;
+    state.counters["pictures_drawn_per_step"] = (TALed::picturesDrawn() - pictures) / steps;
 }
 
 void BM_PreviewStepSteady(benchmark::State& state) {
@@ -116,8 +152,11 @@ void BM_PreviewRunning(benchmark::State& state) {
     const int seconds = qEnvironmentVariableIsSet("LUMIDOR_PREVIEW_SECONDS")
                             ? qEnvironmentVariableIntValue("LUMIDOR_PREVIEW_SECONDS")
                             : 10;
-    Window w(2);
-    w.setGrid(busyGrid());
+    // Argument 1: the busy pattern with loop shading; 0: the steady pattern in
+    // mode 0, where only the column indicator moves.
+    const bool busy = state.range(0) != 0;
+    Window w(busy ? 2 : 0);
+    w.setGrid(busy ? busyGrid() : steadyGrid());
     QComboBox* axis = w.form.presetEditor()->timeAxisList();
     axis->setCurrentIndex(0);
     w.form.presetEditor()->cbCasovaOsaChange();
@@ -144,7 +183,12 @@ void BM_PreviewRunning(benchmark::State& state) {
 
 BENCHMARK(BM_PreviewStepSteady);
 BENCHMARK(BM_PreviewStepBusyMode2);
-BENCHMARK(BM_PreviewRunning)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PreviewRunning)
+    ->Arg(1)
+    ->Arg(0)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace lumidor

@@ -1,6 +1,7 @@
 #include <QEnterEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <memory>
 
 #include "presets/ui/aled.h"
 
@@ -121,6 +122,51 @@ private Q_SLOTS:
         QCOMPARE(image.pixel(0, 0), qRgb(255, 255, 255));
         QCOMPARE(image.pixel(21, 21), qRgb(255, 255, 255));  // no frame on the outer ring
         QCOMPARE(centre(led), qRgb(0, 0, 255));
+    }
+
+    // Pictures are shared between LEDs, keyed by everything that shapes them:
+    // a key missing a part would show one LED in another's colours.
+    void picturesAreSharedOnlyBetweenAlikeLeds() {
+        const auto make = [](TALed::TLEDStyle style, bool bordered, QColor body, QColor border) {
+            auto led = std::make_unique<TALed>();
+            led->setBlink(false);
+            led->setLEDStyle(style);
+            led->setBordered(bordered);
+            led->setBorderColor(border);
+            led->setTrueColor(body);
+            led->setValue(true);
+            return led;
+        };
+        const QColor blue(0, 0, 255);
+        const auto a = make(TALed::LEDLarge, false, blue, Qt::white);
+        const auto b = make(TALed::LEDLarge, false, blue, Qt::white);
+        QCOMPARE(a->shownImage().constBits(), b->shownImage().constBits());
+
+        const auto otherBorder = make(TALed::LEDLarge, false, blue, Qt::red);
+        QCOMPARE(otherBorder->shownImage().pixel(0, 0), qRgb(255, 0, 0));
+        const auto otherBody = make(TALed::LEDLarge, false, QColor(0, 0, 254), Qt::white);
+        QCOMPARE(centre(*otherBody), qRgb(0, 0, 254));
+        const auto bordered = make(TALed::LEDLarge, true, blue, Qt::white);
+        QCOMPARE(bordered->shownImage().pixel(0, 0), qRgb(255, 255, 255));
+        QCOMPARE(bordered->shownImage().pixel(21, 21), qRgb(0x80, 0x80, 0x80));  // frame
+        const auto otherStyle = make(TALed::LEDSqLarge, false, blue, Qt::white);
+        QVERIFY(otherStyle->shownImage() != a->shownImage());
+        // With a frame the border colour plays no part.
+        const auto borderedRed = make(TALed::LEDLarge, true, blue, Qt::red);
+        QCOMPARE(borderedRed->shownImage(), bordered->shownImage());
+
+        // The preview's loop of shades draws each shade once, then only shares.
+        for (int x = 0; x <= 162; x += 18) {
+            a->setTrueColor(QColor(x, x, 255));
+        }
+        const int drawn = TALed::picturesDrawn();
+        for (int round = 0; round < 3; ++round) {
+            for (int x = 0; x <= 162; x += 18) {
+                a->setTrueColor(QColor(x, x, 255));
+                QCOMPARE(centre(*a), qRgb(x, x, 255));
+            }
+        }
+        QCOMPARE(TALed::picturesDrawn(), drawn);
     }
 
     void intervalAppliesAtNextStartAndToARunningTimer() {

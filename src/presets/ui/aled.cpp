@@ -1,10 +1,63 @@
 #include "presets/ui/aled.h"
 
+#include <QCache>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 
 namespace lumidor {
+namespace {
+
+// A drawn LED picture, as image (what tests and callers read) and as pixmap
+// (what is copied to the screen).
+struct LedPicture {
+    QImage image;
+    QPixmap pixmap;
+};
+
+// The preview recolours two LEDs up to 40 times a second, cycling through a
+// handful of shades, and the model window shows many LEDs of the same few
+// kinds: each distinct picture is drawn once and then shared. The cache is
+// bounded; an LED keeps its own (implicitly shared) copy of what it shows.
+constexpr int kCachedPictures = 512;
+int drawnPictures = 0;
+
+QCache<quint64, LedPicture>& pictureCache() {
+    static QCache<quint64, LedPicture> cache(kCachedPictures);
+    static const bool clearedWithApplication = [] {
+        // Pixmaps must not outlive the application object.
+        qAddPostRoutine([] { pictureCache().clear(); });
+        return true;
+    }();
+    Q_UNUSED(clearedWithApplication);
+    return cache;
+}
+
+LedPicture ledPicture(LedStyle style, bool bordered, const QColor& body, const QColor& border) {
+    // The picture depends on the border colour only when borderless.
+    const quint64 key = (quint64{body.rgb() & 0xFFFFFFu} << 32) |
+                        (bordered ? quint64{0} : quint64{border.rgb() & 0xFFFFFFu} << 4) |
+                        (quint64{bordered} << 3) | static_cast<quint64>(style);
+    QCache<quint64, LedPicture>& cache = pictureCache();
+    if (const LedPicture* found = cache.object(key)) {
+        return *found;
+    }
+    ++drawnPictures;
+    auto* picture = new LedPicture;
+    // Opaque pixels copy to the screen without blending.
+    picture->image = ledImage(style, bordered, body, border).convertToFormat(QImage::Format_RGB32);
+    picture->pixmap = QPixmap::fromImage(picture->image);
+    LedPicture shared = *picture;
+    cache.insert(key, picture);
+    return shared;
+}
+
+}  // namespace
+
+int TALed::picturesDrawn() {
+    return drawnPictures;
+}
 
 TALed::TALed(QWidget* parent) : QWidget(parent), borderColor_(palette().color(QPalette::Button)) {
     // The picture covers the whole control: nothing beneath needs painting.
@@ -23,9 +76,15 @@ QSize TALed::sizeHint() const {
 
 void TALed::buildImages() {
     const auto style = static_cast<LedStyle>(style_);
-    resize(ledSize(style));
-    onImage_ = ledImage(style, bordered_, trueColor_, borderColor_);
-    offImage_ = ledImage(style, bordered_, falseColor_, borderColor_);
+    if (size() != ledSize(style)) {
+        resize(ledSize(style));
+    }
+    LedPicture on = ledPicture(style, bordered_, trueColor_, borderColor_);
+    onImage_ = std::move(on.image);
+    onPixmap_ = std::move(on.pixmap);
+    LedPicture off = ledPicture(style, bordered_, falseColor_, borderColor_);
+    offImage_ = std::move(off.image);
+    offPixmap_ = std::move(off.pixmap);
 }
 
 void TALed::redraw() {
@@ -152,7 +211,12 @@ void TALed::paintEvent(QPaintEvent* event) {
     Q_UNUSED(event);
     ++paintCount_;
     QPainter painter(this);
-    painter.drawImage(rect(), shownImage());
+    const QPixmap& pixmap = index_ == 0 ? onPixmap_ : offPixmap_;
+    if (pixmap.size() == size()) {
+        painter.drawPixmap(0, 0, pixmap);
+    } else {
+        painter.drawPixmap(rect(), pixmap);
+    }
 }
 
 void TALed::enterEvent(QEnterEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 #include "presets/ledimage.h"
@@ -58,6 +59,9 @@ public:
     // was changed (a redraw was asked for) and how often it was painted.
     int imageChanges() const { return imageChanges_; }
     int paintCount() const { return paintCount_; }
+    // How often a picture had to be drawn because no LED had asked for it
+    // before; pictures are shared between all LEDs of the program.
+    static int picturesDrawn();
 
 Q_SIGNALS:
     void OnTimer(TALed* sender);
@@ -91,6 +95,8 @@ private:
 
     QImage onImage_;
     QImage offImage_;
+    QPixmap onPixmap_;
+    QPixmap offPixmap_;
     int index_ = 1;
     QTimer* timer_ = nullptr;
 

@@ -15,10 +15,11 @@
 #include <algorithm>
 
 #include "common/ui/listutil.h"
+#include "common/ui/updown.h"
 #include "presets/editortexts.h"
 #include "presets/preview.h"
 #include "presets/timeaxis.h"
-#include "common/ui/updown.h"
+#include "presets/ui/columntrackbar.h"
 
 namespace lumidor {
 namespace {
@@ -147,10 +148,13 @@ PresetEditorBox::PresetEditorBox(QWidget* parent, LangFn lang)
         rowLabels_[static_cast<size_t>(o)]->setText(QStringLiteral("Výstup %1:").arg(o + 1));
     }
     connectControls();
+    // On top of its siblings (it overlaps none) the bar's repaints need not
+    // be checked against the hundreds of cells created after it.
+    TrackBar1->raise();
 }
 
 void PresetEditorBox::buildGrid() {
-    TrackBar1 = new QSlider(Qt::Horizontal, this);
+    TrackBar1 = new ColumnTrackBar(this);
     TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
     TrackBar1->setRange(0, kColumns - 1);
     TrackBar1->setTickPosition(QSlider::TicksBelow);
@@ -158,6 +162,10 @@ void PresetEditorBox::buildGrid() {
     TrackBar1->setPageStep(1);
     TrackBar1->setStatusTip(QString::fromUtf8(kTrackBarHint));
     TrackBar1->setGeometry(columnX(1) - 3, 20, columnX(kColumns) + kCellSize - columnX(1) + 6, 26);
+    // The preview moves the bar up to 40 times a second. Filling its own
+    // background (the colour the window shows beneath it) keeps each move from
+    // repainting the group box and the window behind it.
+    TrackBar1->setAutoFillBackground(true);
 
     const QFont timeFont = withPixelSize(font(), 9);
     for (int i = 0; i < 4; ++i) {
