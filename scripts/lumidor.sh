@@ -12,7 +12,7 @@ cd "$here"
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl1-mesa-dev
   libgtest-dev libbenchmark-dev
   libjpeg62-turbo-dev libudev-dev
   clang libclang-rt-14-dev clang-format
