@@ -16,39 +16,13 @@
 #include "presets/ui/aled.h"
 #include "presets/ui/livepreviewbox.h"
 #include "presets/ui/preseteditorbox.h"
+#include "support/paintcounter.h"
 #include "support/recordingdialogs.h"
 
 namespace lumidor {
 namespace {
 
-// Counts the paint events of every widget, so a step's repaints can be split
-// into the ones it asks for (LEDs, track bar) and any that leak to others.
-class PaintCounter : public QObject {
-public:
-    PaintCounter() { qApp->installEventFilter(this); }
-    ~PaintCounter() override { qApp->removeEventFilter(this); }
-
-    int leds = 0;
-    int trackBar = 0;
-    qint64 trackBarPixels = 0;
-    int others = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            if (qobject_cast<TALed*>(watched) != nullptr) {
-                ++leds;
-            } else if (watched->objectName() == QLatin1String("TrackBar1")) {
-                ++trackBar;
-                const QRect painted = static_cast<QPaintEvent*>(event)->rect();
-                trackBarPixels += qint64{painted.width()} * painted.height();
-            } else {
-                ++others;
-            }
-        }
-        return false;
-    }
-};
+using test::PaintCounter;
 
 struct Window {
     QTemporaryDir dir;
@@ -126,7 +100,7 @@ void runSteps(benchmark::State& state, int mode, const PresetGrid& grid) {
     state.counters["led_paints_per_step"] = paints.leds / steps;
     state.counters["trackbar_paints_per_step"] = paints.trackBar / steps;
     state.counters["trackbar_pixels_per_step"] = static_cast<double>(paints.trackBarPixels) / steps;
-    state.counters["other_paints_per_step"] = paints.others / steps;
+    state.counters["other_paints_per_step"] = paints.others.size() / steps;
     state.counters["pictures_drawn_per_step"] = (TALed::picturesDrawn() - pictures) / steps;
 }
 

@@ -24,6 +24,7 @@
 #include "link/ui/interfacebox.h"
 #include "presets/ui/preseteditorbox.h"
 #include "settings/ui/configpanelbox.h"
+#include "support/files.h"
 #include "support/recordingdialogs.h"
 
 using namespace lumidor;
@@ -59,15 +60,8 @@ QString errorBox(const QString& reply, const char* reason, int spaces, const cha
 const char* const kRetryCz = "Prosím, zkuste akci opakovat.";
 const char* const kRetryEn = "Please try again.";
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
+using test::readAll;
+using test::writeAll;
 
 // One line per call to the simulator; the bytes a read delivered are indented.
 QStringList traceCalls(const QString& path) {

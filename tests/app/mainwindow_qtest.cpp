@@ -16,6 +16,7 @@
 #include "link/ui/interfacebox.h"
 #include "presets/ui/preseteditorbox.h"
 #include "settings/ui/configpanelbox.h"
+#include "support/files.h"
 #include "support/recordingdialogs.h"
 
 using namespace lumidor;
@@ -27,12 +28,6 @@ const char* const kSettingsName = "rc_lumidor_konfigurator_hw_v40.ini";
 const QString kFileMissingEn = QStringLiteral(
     "File \"rc_lumidor_konfigurator_hw_v40.ini\" not found.\r\n\r\n"
     "Configuration has been set to default values.");
-
-void writeFile(const QString& path, const QByteArray& content) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(content);
-}
 
 // Shows the window and lets the first activation run, as a user starting the
 // program would.
@@ -134,7 +129,8 @@ private Q_SLOTS:
     // A grey-mode grid must stay grey once the window is up.
     void brightnessPanelsKeepTheirColourAtActivation() {
         QTemporaryDir dir;
-        writeFile(dir.filePath(QString::fromLatin1(kSettingsName)), "[Presets]\r\nPWM=1\r\n");
+        QVERIFY(test::writeAll(dir.filePath(QString::fromLatin1(kSettingsName)),
+                               "[Presets]\r\nPWM=1\r\n"));
         test::RecordingDialogs dialogs;
         TMainForm form(dir.path());
         showAndActivate(form);
@@ -146,9 +142,10 @@ private Q_SLOTS:
     void languageRoundTripRestoresEveryText() {
         QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
         QTemporaryDir dir;
-        writeFile(dir.filePath(QString::fromLatin1(kSettingsName)),
-                  "[Presets]\r\nTimeAxe=4\r\nOnOff=7\r\nPWM=3\r\n"
-                  "[Configuration]\r\nProgram=2\r\nEngineType=3\r\nNeutral=9\r\nVoltage=33\r\n");
+        QVERIFY(test::writeAll(
+            dir.filePath(QString::fromLatin1(kSettingsName)),
+            "[Presets]\r\nTimeAxe=4\r\nOnOff=7\r\nPWM=3\r\n"
+            "[Configuration]\r\nProgram=2\r\nEngineType=3\r\nNeutral=9\r\nVoltage=33\r\n"));
         test::RecordingDialogs dialogs;
         TMainForm form(dir.path());
         showAndActivate(form);

@@ -10,36 +10,13 @@
 #include "presets/ui/columntrackbar.h"
 #include "presets/ui/livepreviewbox.h"
 #include "presets/ui/preseteditorbox.h"
+#include "support/paintcounter.h"
 #include "support/recordingdialogs.h"
 
 namespace lumidor {
 namespace {
 
-// Counts paint events, split into the LEDs, the track bar and everything else.
-class PaintCounter : public QObject {
-public:
-    PaintCounter() { qApp->installEventFilter(this); }
-    ~PaintCounter() override { qApp->removeEventFilter(this); }
-
-    int leds = 0;
-    int trackBar = 0;
-    QStringList others;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            if (qobject_cast<TALed*>(watched) != nullptr) {
-                ++leds;
-            } else if (watched->objectName() == QLatin1String("TrackBar1")) {
-                ++trackBar;
-            } else {
-                others << watched->objectName() + QLatin1Char('/') +
-                              QString::fromLatin1(watched->metaObject()->className());
-            }
-        }
-        return false;
-    }
-};
+using test::PaintCounter;
 
 }  // namespace
 

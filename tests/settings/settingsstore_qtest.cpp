@@ -12,6 +12,7 @@
 #include "presets/ui/preseteditorbox.h"
 #include "settings/settingsfile.h"
 #include "settings/ui/configpanelbox.h"
+#include "support/files.h"
 #include "support/recordingdialogs.h"
 
 using lumidor::ConfigValues;
@@ -23,15 +24,8 @@ using lumidor::test::RecordingDialogs;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
+using lumidor::test::readAll;
+using lumidor::test::writeAll;
 
 }  // namespace
 

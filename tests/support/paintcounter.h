@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QApplication>
+#include <QEvent>
+#include <QPaintEvent>
+#include <QStringList>
+
+#include "presets/ui/aled.h"
+
+namespace lumidor::test {
+
+// Counts the paint events of every widget, so a preview step's repaints can
+// be split into the ones it asks for (LEDs, track bar) and any that leak to
+// other widgets.
+class PaintCounter : public QObject {
+public:
+    PaintCounter() { qApp->installEventFilter(this); }
+    ~PaintCounter() override { qApp->removeEventFilter(this); }
+
+    int leds = 0;
+    int trackBar = 0;
+    qint64 trackBarPixels = 0;
+    QStringList others;  // objectName/className of each other widget painted
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            if (qobject_cast<TALed*>(watched) != nullptr) {
+                ++leds;
+            } else if (watched->objectName() == QLatin1String("TrackBar1")) {
+                ++trackBar;
+                const QRect painted = static_cast<QPaintEvent*>(event)->rect();
+                trackBarPixels += qint64{painted.width()} * painted.height();
+            } else {
+                others << watched->objectName() + QLatin1Char('/') +
+                              QString::fromLatin1(watched->metaObject()->className());
+            }
+        }
+        return false;
+    }
+};
+
+}  // namespace lumidor::test
