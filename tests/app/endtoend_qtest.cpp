@@ -797,17 +797,9 @@ private Q_SLOTS:
 
         QPushButton* button = configuration ? configurationButton() : presetButton();
         if (how == QStringLiteral("limit")) {
-            // Writes beyond 16 bytes fail, for root too.
-            rlimit saved{};
-            getrlimit(RLIMIT_FSIZE, &saved);
-            const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-            rlimit lim = saved;
-            lim.rlim_cur = 16;
-            setrlimit(RLIMIT_FSIZE, &lim);
             sim_->unset("LUMIDOR_SIM_TRACE");
+            const test::FileSizeLimit limit(16);
             QTest::mouseClick(button, Qt::LeftButton);
-            setrlimit(RLIMIT_FSIZE, &saved);
-            signal(SIGXFSZ, oldHandler);
         } else {
             press(button);
             QCOMPARE(traceWrites(trace_).size(), 2);

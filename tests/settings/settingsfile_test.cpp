@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "support/files.h"
+
 namespace lumidor {
 namespace {
 
@@ -309,26 +311,7 @@ TEST_F(SettingsFileTest, PresetStoreAppendsAfterHandWrittenConfiguration) {
 
 // ---- Failed writes: the old file stays, the reason comes back ----
 
-// Writes beyond this many bytes fail with EFBIG, even for root (whom file
-// permissions do not stop).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = signal(SIGXFSZ, SIG_IGN);
-        rlimit lim = saved_;
-        lim.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lim);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    sighandler_t oldHandler_{};
-};
+using test::FileSizeLimit;
 
 TEST_F(SettingsFileTest, FailedWriteLeavesPreviousFileByteForByte) {
     const QByteArray old = "; mine\r\n[Presets]\r\nChB1=1\r\n";

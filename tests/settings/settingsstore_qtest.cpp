@@ -65,17 +65,13 @@ void SettingsStoreTest::failedWriteIsReportedAndKeepsTheOldFile() {
     const QByteArray old = "[Presets]\r\nChB1=1\r\n";
     QVERIFY(writeAll(form.settingsPath(), old));
 
-    // Writes beyond 16 bytes fail, for root too.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit lim = saved;
-    lim.rlim_cur = 16;
-    setrlimit(RLIMIT_FSIZE, &lim);
-    const bool presetsStored = form.storePresets();
-    const bool configStored = form.storeConfiguration();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    signal(SIGXFSZ, oldHandler);
+    bool presetsStored = false;
+    bool configStored = false;
+    {
+        const lumidor::test::FileSizeLimit limit(16);
+        presetsStored = form.storePresets();
+        configStored = form.storeConfiguration();
+    }
 
     QVERIFY(!presetsStored);
     QVERIFY(!configStored);
