@@ -149,13 +149,10 @@ void TMainForm::LanguageClick() {
     GroupBox2->applyLanguage(l);
     GroupBox3->applyLanguage(l);
     GroupBox6->applyLanguage(l);
+    // Also rebuilds the texts built at run time: the threshold text and the
+    // four stick-limit hints (the tb…Change handlers).
     GroupBox4->applyLanguage(l);
     GroupBox1->applyLanguage(l);
-    // The stick-limit hints are texts built at run time.
-    GroupBox4->tbLeft1Change();
-    GroupBox4->tbRight1Change();
-    GroupBox4->tbLeft0Change();
-    GroupBox4->tbRight0Change();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
