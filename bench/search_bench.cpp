@@ -6,15 +6,16 @@
 #include "link/D2XXUnit.h"
 #include "link/convertersearch.h"
 #include "link/d2xxswitchport.h"
+#include "transfer/frame.h"
 
 namespace lumidor {
 namespace {
 
-QByteArray presetFrame() {
-    QByteArray f = QByteArray::fromHex("3A2F040101");
-    f.append(39, '\0');
-    f.append(QByteArray::fromHex("010000000A5F"));
-    return f;
+// The frame the write button builds for output 1 lit in column 1.
+QByteArray workedFrame() {
+    Presets presets;
+    presets.grid.setCell(1, true);
+    return presetFrame(presets);
 }
 
 // One ready converter: the whole search, port set-up included, must stay far
@@ -45,7 +46,7 @@ void BM_Transfer(benchmark::State& state) {
         setenv("LUMIDOR_SIM_REPLY", "long", 1);
     }
     D2xxSwitchPort port(unit);
-    const QByteArray frame = presetFrame();
+    const QByteArray frame = workedFrame();
     for (auto _ : state) {
         if (!port.open(QStringLiteral("RC_LINKUP v1.3"))) {
             state.SkipWithError("cannot open the converter");
