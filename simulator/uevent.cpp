@@ -1,4 +1,4 @@
-// lumidor_uevent add|remove [KEY=value...]
+// lumidor_uevent add|remove|bind|... [KEY=value...]
 //
 // Sends the message udev broadcasts to its monitors once it has handled a USB
 // device's arrival or removal, for a made-up device: the program's watcher
@@ -72,12 +72,19 @@ std::uint32_t murmurHash2(const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || (std::strcmp(argv[1], "add") != 0 && std::strcmp(argv[1], "remove") != 0)) {
-        std::fprintf(stderr, "usage: %s add|remove [KEY=value...]\n", argv[0]);
+    if (argc < 2 || *argv[1] == '\0') {
+        std::fprintf(stderr, "usage: %s add|remove|bind|... [KEY=value...]\n", argv[0]);
         return 2;
     }
     const std::string subsystem = "usb";
-    const std::string devtype = "usb_device";
+    // A plug brings one usb_device and one usb_interface per interface; the
+    // device type can be chosen to send the latter.
+    std::string devtype = "usb_device";
+    for (int i = 2; i < argc; ++i) {
+        if (std::strncmp(argv[i], "DEVTYPE=", 8) == 0) {
+            devtype = argv[i] + 8;
+        }
+    }
     std::string properties;
     const auto add = [&properties](const std::string& p) {
         properties += p;
@@ -90,7 +97,9 @@ int main(int argc, char** argv) {
     add("SEQNUM=" + std::to_string(std::time(nullptr)));
     add("PRODUCT=403/6001/600");
     for (int i = 2; i < argc; ++i) {
-        add(argv[i]);
+        if (std::strncmp(argv[i], "DEVTYPE=", 8) != 0) {
+            add(argv[i]);
+        }
     }
 
     MonitorHeader header{};
