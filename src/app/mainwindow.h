@@ -6,6 +6,7 @@
 
 #include "common/bilingual.h"
 #include "link/usbdevice.h"
+#include "settings/rollingview.h"
 
 class QStatusBar;
 class QTimer;
@@ -105,6 +106,7 @@ private:
     void connectPreview();    // mainwindow_preview.cpp
     void connectLink();       // mainwindow_link.cpp
     void connectRolling();    // mainwindow_rolling.cpp
+    RollingLayout rollingLayout() const;
     void createUsbWatcher();  // mainwindow_usb.cpp
     void searchOnce();        // mainwindow_link.cpp
 
