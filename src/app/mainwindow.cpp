@@ -19,6 +19,7 @@
 #include "presets/ui/preseteditorbox.h"
 #include "settings/ui/configpanelbox.h"
 #include "transfer/switchport.h"
+#include "view/ui/viewform.h"
 
 namespace lumidor {
 namespace {
@@ -80,6 +81,7 @@ TMainForm::TMainForm(const QString& settingsDir, QWidget* parent) : QMainWindow(
 
     connectLifeCycle();
     FormCreate();
+    createView();
 }
 
 TMainForm::~TMainForm() = default;
@@ -103,6 +105,7 @@ void TMainForm::connectLifeCycle() {
     connectPreview();
     connectLink();
     connectTransfer();
+    connectView();
 }
 
 void TMainForm::FormCreate() {
@@ -153,6 +156,10 @@ void TMainForm::LanguageClick() {
     // four stick-limit hints (the tb…Change handlers).
     GroupBox4->applyLanguage(l);
     GroupBox1->applyLanguage(l);
+    // A hidden model window is relabelled when it is next shown.
+    if (viewForm()->isVisible()) {
+        viewForm()->FormShow();
+    }
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

@@ -20,6 +20,7 @@ class LanguageBox;
 class LivePreviewBox;
 class PresetEditorBox;
 class SwitchPort;
+class TViewForm;
 
 // The main window composes the six group boxes and owns the handlers that
 // reach across them. Each group box keeps the behaviour of its own controls.
@@ -82,6 +83,12 @@ public:
     bool settingsUnreadable() const { return static_cast<bool>(settingsReadProblem_); }
     void announceUnreadableSettings();
 
+    // ---- Model preview window (mainwindow_view.cpp) ----
+    TViewForm* viewForm() const { return ViewForm.get(); }
+    void SpeedButton1Click();
+    // The follow step at the end of every preview tick, shown or not.
+    void followModels();
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
@@ -91,6 +98,8 @@ private:
     void connectLifeCycle();
     void connectPreview();  // mainwindow_preview.cpp
     void connectLink();     // mainwindow_link.cpp
+    void connectView();     // mainwindow_view.cpp
+    void createView();      // mainwindow_view.cpp
 
     PresetEditorBox* GroupBox3 = nullptr;
     LivePreviewBox* GroupBox2 = nullptr;
@@ -105,6 +114,8 @@ private:
     QTimer* tmrRollingWindow = nullptr;
 
     std::unique_ptr<SwitchPort> port_;
+    // A window of its own (not a child), destroyed with the main window.
+    std::unique_ptr<TViewForm> ViewForm;
 
     QString settingsPath_;
     // Why the settings file could not be read at start-up; empty when it could.
