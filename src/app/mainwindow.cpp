@@ -13,6 +13,7 @@
 #include "app/hinttracker.h"
 #include "app/languagebox.h"
 #include "app/titles.h"
+#include "common/keycuefix.h"
 #include "common/ui/dialogs.h"
 #include "link/ui/interfacebox.h"
 #include "presets/ui/livepreviewbox.h"
@@ -109,6 +110,7 @@ void TMainForm::connectLifeCycle() {
 }
 
 void TMainForm::FormCreate() {
+    keyCueFix_ = std::make_unique<TKeyCueFix>();
     loadSettings();
     // The start-up language follows the user's locale; the buttons' enabled
     // state (and so the active language) is brought in line at first show.

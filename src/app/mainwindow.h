@@ -20,6 +20,7 @@ class LanguageBox;
 class LivePreviewBox;
 class PresetEditorBox;
 class SwitchPort;
+class TKeyCueFix;
 class TViewForm;
 
 // The main window composes the six group boxes and owns the handlers that
@@ -116,6 +117,7 @@ private:
     std::unique_ptr<SwitchPort> port_;
     // A window of its own (not a child), destroyed with the main window.
     std::unique_ptr<TViewForm> ViewForm;
+    std::unique_ptr<TKeyCueFix> keyCueFix_;
 
     QString settingsPath_;
     // Why the settings file could not be read at start-up; empty when it could.
