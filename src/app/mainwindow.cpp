@@ -107,6 +107,7 @@ void TMainForm::connectLifeCycle() {
     connectLink();
     connectTransfer();
     connectView();
+    connectKeyboard();
 }
 
 void TMainForm::FormCreate() {
@@ -158,6 +159,8 @@ void TMainForm::LanguageClick() {
     // four stick-limit hints (the tb…Change handlers).
     GroupBox4->applyLanguage(l);
     GroupBox1->applyLanguage(l);
+    applyKeyboardLanguage(l);
+    hints_->refresh();
     // A hidden model window is relabelled when it is next shown.
     if (viewForm()->isVisible()) {
         viewForm()->FormShow();

@@ -20,6 +20,7 @@ class LanguageBox;
 class LivePreviewBox;
 class PresetEditorBox;
 class SwitchPort;
+class GridKeyFilter;
 class TKeyCueFix;
 class TViewForm;
 
@@ -90,6 +91,11 @@ public:
     // The follow step at the end of every preview tick, shown or not.
     void followModels();
 
+    // ---- Keyboard use (mainwindow_keys.cpp) ----
+    void connectKeyboard();
+    // Mnemonics and the grid cells' accessible names in the active language.
+    void applyKeyboardLanguage(Lang lang);
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
@@ -118,6 +124,7 @@ private:
     // A window of its own (not a child), destroyed with the main window.
     std::unique_ptr<TViewForm> ViewForm;
     std::unique_ptr<TKeyCueFix> keyCueFix_;
+    GridKeyFilter* gridKeys_ = nullptr;
 
     QString settingsPath_;
     // Why the settings file could not be read at start-up; empty when it could.
