@@ -43,21 +43,15 @@ public:
     ConfigPanelBox* configPanel() const { return GroupBox4; }
     InterfaceBox* interfaceBox() const { return GroupBox1; }
     LanguageBox* languageBox() const { return GroupBox5; }
-    AboutBox* aboutBox() const { return GroupBox6; }
     QTimer* timer1() const { return Timer1; }
     QTimer* rollingTimer() const { return tmrRollingWindow; }
 
-    // ---- Life cycle and language (mainwindow.cpp) ----
-    void FormCreate();
-    void FormShow();
-    void FormActivate();
-    void FormClose();
+    // ---- Language (mainwindow.cpp) ----
     void LanguageClick();
 
     // ---- Preset editor and live preview (mainwindow_preview.cpp) ----
     void Timer1Timer();
     void cbPWMChange();
-    void tbSimChange();
 
     // ---- Converter link (mainwindow_link.cpp) ----
     void SearchConverter();
@@ -70,12 +64,8 @@ public:
     // The converter as transfers reach it; tests put a scripted one in.
     void setSwitchPort(std::unique_ptr<SwitchPort> port);
     SwitchPort* switchPort() const { return port_.get(); }
-    // Wires BitBtn1 and BitBtn6; called once from connectLifeCycle.
-    void connectTransfer();
 
     // ---- Settings file (mainwindow_settings.cpp) ----
-    // Start-up load into the grid and the controls, then the dependent rules.
-    void loadSettings();
     // Store after a successful transfer; false when the file could not be
     // written (the user has been told and the result box must not follow).
     bool storePresets();
@@ -88,13 +78,6 @@ public:
     // ---- Model preview window (mainwindow_view.cpp) ----
     TViewForm* viewForm() const { return ViewForm.get(); }
     void SpeedButton1Click();
-    // The follow step at the end of every preview tick, shown or not.
-    void followModels();
-
-    // ---- Keyboard use (mainwindow_keys.cpp) ----
-    void connectKeyboard();
-    // Mnemonics and the grid cells' accessible names in the active language.
-    void applyKeyboardLanguage(Lang lang);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -102,11 +85,27 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Life cycle (mainwindow.cpp).
+    void FormCreate();
+    void FormShow();
+    void FormActivate();
+    void FormClose();
     void connectLifeCycle();
+
     void connectPreview();  // mainwindow_preview.cpp
+    void tbSimChange();     // mainwindow_preview.cpp
     void connectLink();     // mainwindow_link.cpp
     void connectView();     // mainwindow_view.cpp
     void createView();      // mainwindow_view.cpp
+    // The follow step at the end of every preview tick, shown or not.
+    void followModels();     // mainwindow_view.cpp
+    void connectKeyboard();  // mainwindow_keys.cpp
+    // Mnemonics and the grid cells' accessible names in the active language.
+    void applyKeyboardLanguage(Lang lang);  // mainwindow_keys.cpp
+    // Wires BitBtn1 and BitBtn6; called once from connectLifeCycle.
+    void connectTransfer();  // mainwindow_transfer.cpp
+    // Start-up load into the grid and the controls, then the dependent rules.
+    void loadSettings();  // mainwindow_settings.cpp
 
     PresetEditorBox* GroupBox3 = nullptr;
     LivePreviewBox* GroupBox2 = nullptr;

@@ -126,7 +126,7 @@ const std::array<GroupSpec, 4> kGroups{{
 constexpr std::array<PictureSpec, 5> kPictures{{
     {"Image2", M::Aeroplane, 6, 60, 355, 289, ":/models/aeroplane.jpg"},
     {"Image1", M::Quadcopter, 8, 23, 329, 325, ":/models/quadcopter.jpg"},
-    {"Image3", M::Boat, 5, 57, 355, 82, ":/models/boat.jpg"},
+    {"Image3", M::Boat, 5, 57, 355, 82, ":/models/ship.jpg"},
     {"Image4", M::Car, 0, 44, 185, 145, ":/models/car-front.jpg"},
     {"Image5", M::Car, 180, 50, 161, 137, ":/models/car-rear.jpg"},
 }};

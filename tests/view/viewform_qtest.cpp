@@ -8,13 +8,13 @@
 
 #include "app/languagebox.h"
 #include "app/mainwindow.h"
+#include "common/jpegimage.h"
 #include "common/mnemonic.h"
 #include "presets/ui/aled.h"
 #include "presets/ui/livepreviewbox.h"
 #include "presets/ui/preseteditorbox.h"
 #include "support/files.h"
 #include "support/recordingdialogs.h"
-#include "view/modelpicture.h"
 #include "view/ui/viewform.h"
 
 namespace lumidor {
@@ -254,14 +254,12 @@ private Q_SLOTS:
     void badPictureBytesGiveNoPicture() {
         const QString bad = dir_.filePath(QStringLiteral("bad.jpg"));
         QVERIFY(test::writeAll(bad, "\xFF\xD8\xFF\xE0 not really a picture"));
-        QVERIFY(loadModelPicture(bad).isNull());
-        QVERIFY(modelPicture(dir_.filePath(QStringLiteral("missing.jpg")), 2.0).isNull());
+        QVERIFY(loadJpegPicture(bad, 1.0).isNull());
+        QVERIFY(loadJpegPicture(dir_.filePath(QStringLiteral("missing.jpg")), 2.0).isNull());
         open();
         QVERIFY(view()->picturesLoaded());
         for (int i = 0; i < 5; ++i) {
-            QLabel* place = view()->picture(i);
-            const bool shown = !place->pixmap().isNull();
-            QVERIFY(shown || place->autoFillBackground());
+            QVERIFY(!view()->picture(i)->pixmap().isNull());
         }
     }
 };

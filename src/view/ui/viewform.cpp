@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "common/jpegimage.h"
 #include "common/mnemonic.h"
 #include "presets/ui/aled.h"
-#include "view/modelpicture.h"
 
 namespace lumidor {
 namespace {
@@ -215,7 +215,8 @@ void TViewForm::follow(const LedStates& leds) {
 void TViewForm::loadPictures() {
     const qreal ratio = devicePixelRatioF();
     for (size_t i = 0; i < pictures_.size(); ++i) {
-        const QImage image = modelPicture(QString::fromLatin1(modelPictures()[i].resource), ratio);
+        const QImage image =
+            loadJpegPicture(QString::fromLatin1(modelPictures()[i].resource), ratio);
         if (image.isNull()) {
             setBackground(pictures_[i], QColor(kMissingPicture));
         } else {
