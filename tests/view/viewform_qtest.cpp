@@ -77,7 +77,11 @@ private Q_SLOTS:
             QVERIFY(child<QCheckBox>(g.simulationBox)->isChecked());
         }
         for (const PictureSpec& p : modelPictures()) {
-            QCOMPARE(child<QLabel>(p.name)->geometry(), QRect(p.left, p.top, p.width, p.height));
+            const QRect place = child<QLabel>(p.name)->geometry();
+            QCOMPARE(place.topLeft(), QPoint(p.left, p.top));
+            QCOMPARE(place.width(), p.width);
+            const int groupHeight = child<QLabel>(p.name)->parentWidget()->height();
+            QVERIFY(place.height() <= p.height && place.bottom() < groupHeight - 1);
         }
         for (size_t i = 0; i < modelLamps().size(); ++i) {
             const LampSpec& spec = modelLamps()[i];

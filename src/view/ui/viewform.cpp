@@ -24,6 +24,7 @@ constexpr std::array<std::array<char, 2>, 4> kGroupMnemonics{{
 }};
 
 constexpr int kSimulationBoxWidth = 109;
+constexpr int kFrameWidth = 2;
 
 // Where a picture cannot be shown its place stays blank and grey.
 constexpr QRgb kMissingPicture = 0xFFD4D4D4;
@@ -76,9 +77,14 @@ void TViewForm::buildGroups() {
     // Pictures first: the lamps and labels are drawn over them.
     for (size_t i = 0; i < modelPictures().size(); ++i) {
         const PictureSpec& spec = modelPictures()[i];
-        auto* image = new QLabel(groups_[static_cast<size_t>(spec.model)]);
+        QGroupBox* group = groups_[static_cast<size_t>(spec.model)];
+        auto* image = new QLabel(group);
         image->setObjectName(QString::fromLatin1(spec.name));
-        image->setGeometry(spec.left, spec.top, spec.width, spec.height);
+        // The car pictures reach below their group: cut them at its frame
+        // rather than draw over it.
+        const int height = std::min(spec.height, group->height() - kFrameWidth - spec.top);
+        image->setGeometry(spec.left, spec.top, spec.width, height);
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         pictures_[i] = image;
     }
     for (size_t g = 0; g < modelGroups().size(); ++g) {

@@ -1,8 +1,8 @@
 // Opens the model preview window as SpeedButton1 does and keeps the program
 // running, for looking at the window and for measuring what it costs:
 //
-//   viewshot_probe            the program with the model window open
-//   viewshot_probe closed     the same program, model window never opened
+//   modelwindow_probe            the program with the model window open
+//   modelwindow_probe closed     the same program, model window never opened
 #include <QApplication>
 #include <QTimer>
 #include <QToolButton>
