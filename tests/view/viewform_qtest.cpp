@@ -14,6 +14,7 @@
 #include "presets/ui/livepreviewbox.h"
 #include "presets/ui/preseteditorbox.h"
 #include "support/files.h"
+#include "support/paintcounter.h"
 #include "support/recordingdialogs.h"
 #include "view/ui/viewform.h"
 
@@ -141,6 +142,20 @@ private Q_SLOTS:
             changes -= view()->lamp(i)->imageChanges();
         }
         QCOMPARE(changes, 0);
+    }
+
+    // A tick in which every output changes repaints the 32 lamps and nothing
+    // else of the window (the pictures beneath them stay as they are).
+    void tickRepaintsOnlyTheLamps() {
+        open();
+        QVERIFY(QTest::qWaitForWindowExposed(view()));
+        form_->Timer1Timer();
+        QCoreApplication::processEvents();
+        test::PaintCounter paints;
+        form_->Timer1Timer();
+        QCoreApplication::processEvents();
+        QCOMPARE(paints.leds, 8 + kFollowingLamps);
+        QVERIFY2(paints.others.isEmpty(), qPrintable(paints.others.join(QLatin1Char(' '))));
     }
 
     // The car shows its box from the first show; the box switches all
