@@ -24,7 +24,10 @@ void TMainForm::SpeedButton1Click() {
         if (view->windowHandle() != nullptr && windowHandle() != nullptr) {
             view->windowHandle()->setTransientParent(windowHandle());
         }
-        view->move(frameGeometry().center() - view->rect().center());
+        // Centred client on client; the tool window's frame is taken to be
+        // like this window's until the desktop has drawn it.
+        const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+        view->move(geometry().center() - view->rect().center() - frameOffset);
         view->show();
     }
     view->raise();

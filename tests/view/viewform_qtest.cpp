@@ -193,6 +193,8 @@ private Q_SLOTS:
     // switch while hidden shows at the next show.
     void captionsAndHintsFollowTheLanguage() {
         open();
+        // Opened at the centre of the main window.
+        QVERIFY((view()->geometry().center() - form_->geometry().center()).manhattanLength() <= 2);
         QCOMPARE(view()->windowTitle(),
                  QStringLiteral("Příklady osazení osvětlení na různých typech RC modelů"));
         QCOMPARE(withoutMnemonic(child<QGroupBox>("GroupBox2")->title()),
