@@ -4,7 +4,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/aboutbox.h"
 #include "app/languagebox.h"
 #include "app/mainwindow.h"
 #include "link/ui/interfacebox.h"
@@ -31,7 +30,7 @@ private:
     // Panel, converter, language and about tops, client height.
     QList<int> layout() const {
         return {form_->configPanel()->y(), form_->interfaceBox()->y(), form_->languageBox()->y(),
-                form_->aboutBox()->y(), form_->height()};
+                form_->findChild<QWidget*>(QStringLiteral("GroupBox6"))->y(), form_->height()};
     }
     bool presetsShown() const {
         return form_->presetEditor()->isVisible() && form_->livePreview()->isVisible();
