@@ -98,6 +98,7 @@ private:
     void FormActivate();
     void FormClose();
     void connectLifeCycle();
+
     void connectPreview();  // mainwindow_preview.cpp
     void tbSimChange();     // mainwindow_preview.cpp
     void connectLink();     // mainwindow_link.cpp
