@@ -3,10 +3,7 @@
 #include <algorithm>
 
 namespace lumidor {
-namespace {
-
-// Position of a cell number within the canonical order, or -1.
-int canonicalIndex(int number) {
+int canonicalPosition(int number) {
     if (number >= 1 && number <= 80) {
         return number - 1;
     }
@@ -15,8 +12,6 @@ int canonicalIndex(int number) {
     }
     return -1;
 }
-
-}  // namespace
 
 int cellNumber(int output, int column) {
     if (output < 1 || output > kOutputs || column < 1 || column > kColumns) {
@@ -29,7 +24,7 @@ int cellNumber(int output, int column) {
 }
 
 std::optional<CellPosition> cellPosition(int number) {
-    const int index = canonicalIndex(number);
+    const int index = canonicalPosition(number);
     if (index < 0) {
         return std::nullopt;
     }
@@ -38,7 +33,9 @@ std::optional<CellPosition> cellPosition(int number) {
     return CellPosition{sectionBase + withinSection % 4, withinSection / 4 + 1};
 }
 
-bool isCellNumber(int number) { return canonicalIndex(number) >= 0; }
+bool isCellNumber(int number) {
+    return canonicalPosition(number) >= 0;
+}
 
 const std::array<int, kCellCount>& canonicalCellNumbers() {
     static const std::array<int, kCellCount> numbers = [] {
@@ -52,12 +49,12 @@ const std::array<int, kCellCount>& canonicalCellNumbers() {
 }
 
 bool PresetGrid::cell(int number) const {
-    const int index = canonicalIndex(number);
+    const int index = canonicalPosition(number);
     return index >= 0 && cells_[static_cast<size_t>(index)];
 }
 
 void PresetGrid::setCell(int number, bool lit) {
-    const int index = canonicalIndex(number);
+    const int index = canonicalPosition(number);
     if (index >= 0) {
         cells_[static_cast<size_t>(index)] = lit;
     }
@@ -69,7 +66,19 @@ void PresetGrid::invert() {
     }
 }
 
-bool PresetGrid::anyLit() const { return std::any_of(cells_.begin(), cells_.end(), [](bool c) { return c; }); }
+void PresetGrid::applySelectionTag(int tag) {
+    if (tag == 3) {
+        invert();
+    } else if (tag != 0) {
+        fill();
+    } else {
+        clear();
+    }
+}
+
+bool PresetGrid::anyLit() const {
+    return std::any_of(cells_.begin(), cells_.end(), [](bool c) { return c; });
+}
 
 int PresetGrid::litCount() const {
     return static_cast<int>(std::count(cells_.begin(), cells_.end(), true));

@@ -20,6 +20,8 @@ struct CellPosition {
 };
 std::optional<CellPosition> cellPosition(int number);
 bool isCellNumber(int number);
+// Where a cell stands in the canonical order (0..159), or -1 for no cell.
+int canonicalPosition(int number);
 
 // 1..80, then 101..180: the order every whole-grid operation walks.
 const std::array<int, kCellCount>& canonicalCellNumbers();
@@ -35,6 +37,9 @@ public:
     void clear() { cells_.fill(false); }
     void fill() { cells_.fill(true); }
     void invert();
+    // What a selection button does, told apart by its tag: 0 clears, 3
+    // inverts, any other fills.
+    void applySelectionTag(int tag);
     bool anyLit() const;
     int litCount() const;
 

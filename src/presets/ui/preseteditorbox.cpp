@@ -17,6 +17,7 @@
 #include "common/ui/listutil.h"
 #include "common/ui/updown.h"
 #include "presets/editortexts.h"
+#include "presets/effects.h"
 #include "presets/preview.h"
 #include "presets/timeaxis.h"
 #include "presets/ui/columntrackbar.h"
@@ -212,9 +213,7 @@ void PresetEditorBox::buildGrid() {
             box->setObjectName(QStringLiteral("CheckBox%1").arg(n));
             box->setCursor(Qt::CrossCursor);
             box->setGeometry(x, y, kCellSize, kCellSize);
-            const auto at =
-                std::find(canonicalCellNumbers().begin(), canonicalCellNumbers().end(), n);
-            cells_[static_cast<size_t>(at - canonicalCellNumbers().begin())] = box;
+            cells_[static_cast<size_t>(canonicalPosition(n))] = box;
         }
 
         auto* label = new QLabel(this);
@@ -347,7 +346,7 @@ void PresetEditorBox::applyLanguage(Lang lang) {
     // The effects fill this list in their own step; here only its hint and
     // the placeholder item follow the language.
     cbVolbaRezimu->setStatusTip(kEffectListHint(lang));
-    if (cbVolbaRezimu->currentText().contains(QStringLiteral("..."))) {
+    if (isPlaceholderText(cbVolbaRezimu->currentText())) {
         cbVolbaRezimu->setItemText(cbVolbaRezimu->currentIndex(), kPlaceholderItem(lang));
     }
 
@@ -365,11 +364,23 @@ void PresetEditorBox::applyLanguage(Lang lang) {
     tbSim->setStatusTip(kSimHint(lang));
 }
 
+PresetGrid PresetEditorBox::grid() const {
+    PresetGrid g;
+    for (int n : canonicalCellNumbers()) {
+        g.setCell(n, cells_[static_cast<size_t>(canonicalPosition(n))]->isChecked());
+    }
+    return g;
+}
+
+void PresetEditorBox::setGrid(const PresetGrid& grid) {
+    for (int n : canonicalCellNumbers()) {
+        cells_[static_cast<size_t>(canonicalPosition(n))]->setChecked(grid.cell(n));
+    }
+}
+
 Presets PresetEditorBox::presets() const {
     Presets p;
-    for (int n : canonicalCellNumbers()) {
-        p.grid.setCell(n, cell(n));
-    }
+    p.grid = grid();
     p.options.timeAxis = cbCasovaOsa->currentIndex();
     p.options.onOff = cbZapVyp->currentIndex();
     p.options.pwmMode = cbPWM->currentIndex();
@@ -379,9 +390,7 @@ Presets PresetEditorBox::presets() const {
 }
 
 void PresetEditorBox::setPresets(const Presets& presets) {
-    for (int n : canonicalCellNumbers()) {
-        cellBox(n)->setChecked(presets.grid.cell(n));
-    }
+    setGrid(presets.grid);
     selectIndex(cbCasovaOsa, presets.options.timeAxis);
     selectIndex(cbZapVyp, presets.options.onOff);
     selectIndex(cbPWM, presets.options.pwmMode);
@@ -397,19 +406,13 @@ void PresetEditorBox::setPresets(const Presets& presets) {
 }
 
 QCheckBox* PresetEditorBox::cellBox(int number) const {
-    const auto& order = canonicalCellNumbers();
-    const auto at = std::find(order.begin(), order.end(), number);
-    return at == order.end() ? nullptr : cells_[static_cast<size_t>(at - order.begin())];
+    const int at = canonicalPosition(number);
+    return at < 0 ? nullptr : cells_[static_cast<size_t>(at)];
 }
 
 bool PresetEditorBox::cell(int number) const {
-    if (number >= 1 && number <= 80) {
-        return cells_[static_cast<size_t>(number - 1)]->isChecked();
-    }
-    if (number >= 101 && number <= 180) {
-        return cells_[static_cast<size_t>(80 + number - 101)]->isChecked();
-    }
-    return false;
+    const QCheckBox* box = cellBox(number);
+    return box != nullptr && box->isChecked();
 }
 
 void PresetEditorBox::cbCasovaOsaChange() {
@@ -425,12 +428,12 @@ void PresetEditorBox::cbCasovaOsaChange() {
 
 void PresetEditorBox::BitBtnCheckBoxClick(int tag) {
     Q_EMIT titleResetRequested();
-    if (!cbVolbaRezimu->currentText().contains(QStringLiteral("..."))) {
+    if (!isPlaceholderText(cbVolbaRezimu->currentText())) {
         insertPlaceholder();
     }
-    for (QCheckBox* box : cells_) {
-        box->setChecked(tag == 3 ? !box->isChecked() : tag != 0);
-    }
+    PresetGrid g = grid();
+    g.applySelectionTag(tag);
+    setGrid(g);
 }
 
 void PresetEditorBox::cbVolbaRezimuCloseUp() {

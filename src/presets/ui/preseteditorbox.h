@@ -35,6 +35,9 @@ public:
     // Setting it selects list indexes without running their handlers (a stray
     // index leaves the list without selection) and clamps the PWM positions.
     Presets presets() const;
+    // The 160 cells alone.
+    PresetGrid grid() const;
+    void setGrid(const PresetGrid& grid);
     void setPresets(const Presets& presets);
 
     // Applies the time axis: the four time labels and the column duration.
