@@ -103,6 +103,7 @@ void TMainForm::connectLifeCycle() {
     connectPreview();
     connectLink();
     connectTransfer();
+    connectPresetFiles();
 }
 
 void TMainForm::FormCreate() {
@@ -132,6 +133,7 @@ void TMainForm::FormActivate() {
         dialogs.show(kLibraryMissing(lang()));
     }
     if (!QFileInfo::exists(settingsPath_)) {
+        applyFirstEffect();
         dialogs.show(kSettingsFileMissing(lang()));
     }
     announceUnreadableSettings();

@@ -36,7 +36,7 @@ QString quoted(const QString& path) {
 
 }  // namespace
 
-QByteArray presetFileBytes(const PresetGrid& grid, const PresetFileOptions& options) {
+QByteArray presetFileBytes(const PresetGrid& grid, const PatternOptions& options) {
     QByteArray record(kPresetRecordSize, '\0');
     record.replace(0, kTagSize, QByteArrayView(kTag, kTagSize));
     record[kTimeAxisByte] = indexByte(options.timeAxis);
@@ -118,7 +118,7 @@ PresetFileRead readPresetFile(const QString& path, const PresetGrid& current) {
 }
 
 std::optional<QString> writePresetFile(const QString& path, const PresetGrid& grid,
-                                       const PresetFileOptions& options) {
+                                       const PatternOptions& options) {
     return replaceFileContents(path, presetFileBytes(grid, options));
 }
 

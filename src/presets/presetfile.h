@@ -20,18 +20,9 @@ inline constexpr int kPresetRecordSize = 11;
 inline constexpr int kPresetRecordCount = 1 + kCellCount;
 inline constexpr qint64 kPresetFileSize = qint64{kPresetRecordSize} * kPresetRecordCount;
 
-// The three list indexes a file carries; -1 is a list without selection.
-struct PresetFileOptions {
-    int timeAxis = -1;  // cbCasovaOsa
-    int onOff = -1;     // cbZapVyp
-    int pwmMode = -1;   // cbPWM
-
-    friend bool operator==(const PresetFileOptions&, const PresetFileOptions&) = default;
-};
-
 // Every record carries the same tag and option bytes; an index is stored as
 // its low 8 bits, so no selection becomes 255.
-QByteArray presetFileBytes(const PresetGrid& grid, const PresetFileOptions& options);
+QByteArray presetFileBytes(const PresetGrid& grid, const PatternOptions& options);
 
 struct PresetRecords {
     enum class Status { Ok, NoData, WrongVersion };
@@ -40,7 +31,7 @@ struct PresetRecords {
     PresetGrid grid;
     int cellsRead = 0;
     // From the last record read; a byte outside its list reads as no selection.
-    PresetFileOptions options;
+    PatternOptions options;
 };
 
 // Only the header's tag is checked. A file cut short loads the cells it has;
@@ -63,7 +54,7 @@ PresetFileRead readPresetFile(const QString& path, const PresetGrid& current);
 
 // Atomic: the old file stays byte for byte when the write fails.
 std::optional<QString> writePresetFile(const QString& path, const PresetGrid& grid,
-                                       const PresetFileOptions& options);
+                                       const PatternOptions& options);
 
 // ---- Names ----
 

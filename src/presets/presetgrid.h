@@ -62,6 +62,23 @@ struct PresetOptions {
     friend bool operator==(const PresetOptions&, const PresetOptions&) = default;
 };
 
+// What a preset file carries and an undo step restores: the grid and the
+// three lists that go with it. -1 is a list without selection.
+struct PatternOptions {
+    int timeAxis = -1;  // cbCasovaOsa
+    int onOff = -1;     // cbZapVyp
+    int pwmMode = -1;   // cbPWM
+
+    friend bool operator==(const PatternOptions&, const PatternOptions&) = default;
+};
+
+struct Pattern {
+    PresetGrid grid;
+    PatternOptions options;
+
+    friend bool operator==(const Pattern&, const Pattern&) = default;
+};
+
 struct Presets {
     PresetGrid grid;
     PresetOptions options;

@@ -50,9 +50,9 @@ TEST(PresetFileBytes, RandomGridsAndOptionsRoundTrip) {
     std::mt19937 random(9);
     for (int i = 0; i < 50; ++i) {
         const PresetGrid g = randomCells(random);
-        const PresetFileOptions o{static_cast<int>(random() % 7) - 1,
-                                  static_cast<int>(random() % 11) - 1,
-                                  static_cast<int>(random() % 7) - 1};
+        const PatternOptions o{static_cast<int>(random() % 7) - 1,
+                               static_cast<int>(random() % 11) - 1,
+                               static_cast<int>(random() % 7) - 1};
         const PresetRecords r = readPresetRecords(presetFileBytes(g, o), PresetGrid{});
         ASSERT_EQ(r.status, PresetRecords::Status::Ok);
         EXPECT_EQ(r.grid, g);
@@ -67,7 +67,7 @@ struct RecordsCase {
     QByteArray bytes;
     PresetRecords::Status status;
     int cellsRead;
-    PresetFileOptions options;
+    PatternOptions options;
 };
 
 QByteArray validFile(int timeAxis = 2, int onOff = 4, int pwm = 1) {
@@ -220,7 +220,7 @@ TEST_F(PresetFileDisk, WritesAndReadsBack) {
     const PresetFileRead r = readPresetFile(path(), PresetGrid{});
     EXPECT_EQ(r.status, PresetFileRead::Status::Ok);
     EXPECT_EQ(r.records.grid, g);
-    EXPECT_EQ(r.records.options, (PresetFileOptions{4, 7, 2}));
+    EXPECT_EQ(r.records.options, (PatternOptions{4, 7, 2}));
 }
 
 // What cannot be read never gets as far as the records, and says why.
@@ -265,7 +265,7 @@ TEST_F(PresetFileDisk, HugeFileReadsOnlyWhatIsNeeded) {
     const PresetFileRead r = readPresetFile(path(), PresetGrid{});
     EXPECT_EQ(r.status, PresetFileRead::Status::Ok);
     EXPECT_EQ(r.records.cellsRead, kCellCount);
-    EXPECT_EQ(r.records.options, (PresetFileOptions{5, 9, 5}));
+    EXPECT_EQ(r.records.options, (PatternOptions{5, 9, 5}));
 }
 
 // A failed save leaves the old file byte for byte and no temporary beside it.
