@@ -3,6 +3,7 @@
 #include <algorithm>
 
 namespace lumidor {
+
 int canonicalPosition(int number) {
     if (number >= 1 && number <= 80) {
         return number - 1;
