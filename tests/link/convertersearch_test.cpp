@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "link/D2XXUnit.h"
-#include "link/simenv.h"
+#include "support/simenv.h"
 
 using namespace Qt::StringLiterals;
 

@@ -5,7 +5,7 @@
 #include <QElapsedTimer>
 #include <cstring>
 
-#include "link/simenv.h"
+#include "support/simenv.h"
 
 using namespace Qt::StringLiterals;
 
