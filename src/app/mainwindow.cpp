@@ -15,6 +15,7 @@
 #include "app/titles.h"
 #include "common/ui/dialogs.h"
 #include "link/ui/interfacebox.h"
+#include "link/usbwatcher.h"
 #include "presets/ui/livepreviewbox.h"
 #include "presets/ui/preseteditorbox.h"
 #include "settings/ui/configpanelbox.h"
@@ -104,6 +105,7 @@ void TMainForm::connectLifeCycle() {
     connectLink();
     connectTransfer();
     connectPresetFiles();
+    connectRolling();
 }
 
 void TMainForm::FormCreate() {
@@ -116,6 +118,7 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::FormShow() {
+    createUsbWatcher();
     LanguageClick();
     GroupBox3->cbVolbaRezimuCloseUp();
 }
@@ -139,7 +142,9 @@ void TMainForm::FormActivate() {
     announceUnreadableSettings();
 }
 
-void TMainForm::FormClose() {}
+void TMainForm::FormClose() {
+    usbWatcher_.reset();
+}
 
 void TMainForm::LanguageClick() {
     GroupBox5->syncEnabled();
