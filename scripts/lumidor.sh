@@ -69,7 +69,7 @@ case "${1:-}" in
     ctest --test-dir build --output-on-failure -j"$(nproc)"
     # The fuzz targets need clang's libFuzzer; a bounded run of each from its seeds.
     CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DLUMIDOR_BUILD_BENCHMARKS=OFF >/dev/null
-    cmake --build build-fuzz -j"$(nproc)" --target reply_fuzz ini_fuzz
+    cmake --build build-fuzz -j"$(nproc)" --target reply_fuzz ini_fuzz presetfile_fuzz
     ctest --test-dir build-fuzz --output-on-failure -R fuzz
     if [ "${LUMIDOR_SKIP_SANITIZE:-0}" != 1 ]; then
       build build-asan -DLUMIDOR_SANITIZE=ON -DLUMIDOR_BUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug

@@ -107,6 +107,7 @@ void TMainForm::connectLifeCycle() {
     connectPreview();
     connectLink();
     connectTransfer();
+    connectPresetFiles();
     connectRolling();
     connectView();
     connectKeyboard();
@@ -141,6 +142,7 @@ void TMainForm::FormActivate() {
         dialogs.show(kLibraryMissing(lang()));
     }
     if (!QFileInfo::exists(settingsPath_)) {
+        applyFirstEffect();
         dialogs.show(kSettingsFileMissing(lang()));
     }
     announceUnreadableSettings();

@@ -77,6 +77,16 @@ public:
     bool settingsUnreadable() const { return static_cast<bool>(settingsReadProblem_); }
     void announceUnreadableSettings();
 
+    // ---- Preset files and the first effect (mainwindow_presetfile.cpp) ----
+    void btnSaveFileClick();
+    void btnOpenFileClick();
+    // Where the open and save dialogs start.
+    static QString presetFileFolder();
+    // First activation without a settings file: effect 0 fills the grid.
+    void applyFirstEffect();
+    // Wires the file buttons and the undo of the brightness list.
+    void connectPresetFiles();
+
     // ---- Rolling view (mainwindow_rolling.cpp) and USB watcher (mainwindow_usb.cpp) ----
     void tmrRollingWindowTimer();
     // Both run SearchConverter; the texts describe the device, whichever it is.

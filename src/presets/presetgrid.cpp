@@ -3,10 +3,8 @@
 #include <algorithm>
 
 namespace lumidor {
-namespace {
 
-// Position of a cell number within the canonical order, or -1.
-int canonicalIndex(int number) {
+int canonicalPosition(int number) {
     if (number >= 1 && number <= 80) {
         return number - 1;
     }
@@ -15,8 +13,6 @@ int canonicalIndex(int number) {
     }
     return -1;
 }
-
-}  // namespace
 
 int cellNumber(int output, int column) {
     if (output < 1 || output > kOutputs || column < 1 || column > kColumns) {
@@ -29,7 +25,7 @@ int cellNumber(int output, int column) {
 }
 
 std::optional<CellPosition> cellPosition(int number) {
-    const int index = canonicalIndex(number);
+    const int index = canonicalPosition(number);
     if (index < 0) {
         return std::nullopt;
     }
@@ -39,7 +35,7 @@ std::optional<CellPosition> cellPosition(int number) {
 }
 
 bool isCellNumber(int number) {
-    return canonicalIndex(number) >= 0;
+    return canonicalPosition(number) >= 0;
 }
 
 const std::array<int, kCellCount>& canonicalCellNumbers() {
@@ -54,12 +50,12 @@ const std::array<int, kCellCount>& canonicalCellNumbers() {
 }
 
 bool PresetGrid::cell(int number) const {
-    const int index = canonicalIndex(number);
+    const int index = canonicalPosition(number);
     return index >= 0 && cells_[static_cast<size_t>(index)];
 }
 
 void PresetGrid::setCell(int number, bool lit) {
-    const int index = canonicalIndex(number);
+    const int index = canonicalPosition(number);
     if (index >= 0) {
         cells_[static_cast<size_t>(index)] = lit;
     }
@@ -68,6 +64,16 @@ void PresetGrid::setCell(int number, bool lit) {
 void PresetGrid::invert() {
     for (bool& c : cells_) {
         c = !c;
+    }
+}
+
+void PresetGrid::applySelectionTag(int tag) {
+    if (tag == 3) {
+        invert();
+    } else if (tag != 0) {
+        fill();
+    } else {
+        clear();
     }
 }
 

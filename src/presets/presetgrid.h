@@ -20,6 +20,8 @@ struct CellPosition {
 };
 std::optional<CellPosition> cellPosition(int number);
 bool isCellNumber(int number);
+// Where a cell stands in the canonical order (0..159), or -1 for no cell.
+int canonicalPosition(int number);
 
 // 1..80, then 101..180: the order every whole-grid operation walks.
 const std::array<int, kCellCount>& canonicalCellNumbers();
@@ -35,6 +37,9 @@ public:
     void clear() { cells_.fill(false); }
     void fill() { cells_.fill(true); }
     void invert();
+    // What a selection button does, told apart by its tag: 0 clears, 3
+    // inverts, any other fills.
+    void applySelectionTag(int tag);
     bool anyLit() const;
     int litCount() const;
 
@@ -55,6 +60,23 @@ struct PresetOptions {
     int pwmMax = 100;  // udPwmMax 10..100, steps of 10
 
     friend bool operator==(const PresetOptions&, const PresetOptions&) = default;
+};
+
+// What a preset file carries and an undo step restores: the grid and the
+// three lists that go with it. -1 is a list without selection.
+struct PatternOptions {
+    int timeAxis = -1;  // cbCasovaOsa
+    int onOff = -1;     // cbZapVyp
+    int pwmMode = -1;   // cbPWM
+
+    friend bool operator==(const PatternOptions&, const PatternOptions&) = default;
+};
+
+struct Pattern {
+    PresetGrid grid;
+    PatternOptions options;
+
+    friend bool operator==(const Pattern&, const Pattern&) = default;
 };
 
 struct Presets {

@@ -3,9 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
+
+#include "common/savefile.h"
 
 namespace lumidor {
 namespace {
@@ -180,27 +181,7 @@ SettingsRead readSettingsFile(const QString& path, qint64 maxSize) {
 }
 
 std::optional<QString> writeSettingsFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (file-size limit, full disk) shows in
-    // write()'s count: a buffered flush can lose the shortfall and let commit()
-    // put a truncated file in place of a good one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return file.errorString();
-    }
-    // A short write is retried for the rest; the retry fails with the reason.
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0) {
-            const QString error = file.errorString();
-            file.cancelWriting();
-            return error;
-        }
-        done += n;
-    }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return std::nullopt;
+    return replaceFileContents(path, bytes);
 }
 
 namespace {

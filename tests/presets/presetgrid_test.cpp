@@ -81,6 +81,34 @@ TEST(PresetGrid, InvertTwiceIsIdentityAndEmptyInvertsToFull) {
     EXPECT_EQ(empty.litCount(), 160);
 }
 
+TEST(CanonicalOrder, PositionIsTheIndexInTheOrder) {
+    const auto& order = canonicalCellNumbers();
+    for (size_t i = 0; i < order.size(); ++i) {
+        EXPECT_EQ(canonicalPosition(order[i]), static_cast<int>(i));
+    }
+    for (int n : {0, 81, 100, 181}) {
+        EXPECT_EQ(canonicalPosition(n), -1) << n;
+    }
+}
+
+// The selection buttons: tag 0 clears, 3 inverts, any other tag fills.
+TEST(PresetGrid, SelectionTags) {
+    PresetGrid start;
+    start.setCell(1, true);
+    start.setCell(180, true);
+    const struct {
+        int tag;
+        int lit;
+        bool cell1;
+    } cases[] = {{0, 0, false}, {1, 160, true}, {3, 158, false}, {2, 160, true}};
+    for (const auto& c : cases) {
+        PresetGrid g = start;
+        g.applySelectionTag(c.tag);
+        EXPECT_EQ(g.litCount(), c.lit) << c.tag;
+        EXPECT_EQ(g.cell(1), c.cell1) << c.tag;
+    }
+}
+
 TEST(PresetGrid, WritesOutsideTheGridAreIgnored) {
     PresetGrid g;
     g.setCell(90, true);

@@ -7,15 +7,18 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QToolButton>
-#include <algorithm>
+#include <QUndoStack>
+#include <random>
 
 #include "common/ui/listutil.h"
 #include "common/ui/updown.h"
 #include "presets/editortexts.h"
+#include "presets/effects.h"
 #include "presets/preview.h"
 #include "presets/timeaxis.h"
 #include "presets/ui/columntrackbar.h"
@@ -52,8 +55,9 @@ QToolButton* glyphButton(QWidget* parent, const char* name, const char* glyph, i
     return button;
 }
 
-QComboBox* list(QWidget* parent, const char* name, QRect geometry) {
-    auto* box = new QComboBox(parent);
+template <typename List = QComboBox>
+List* list(QWidget* parent, const char* name, QRect geometry) {
+    auto* box = new List(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(geometry);
     return box;
@@ -64,13 +68,42 @@ void fitPopup(QComboBox* box) {
     box->view()->setMinimumWidth(box->view()->sizeHintForColumn(0) + 24);
 }
 
+inline constexpr Bi kUndoKeysHint{
+    " Ctrl+Z vrátí poslední změnu, Ctrl+Shift+Z nebo Ctrl+Y ji zopakuje; tažením myší "
+    "nastavíte více buněk najednou.",
+    " Ctrl+Z undoes the last change, Ctrl+Shift+Z or Ctrl+Y redoes it; drag the mouse to set "
+    "several cells at once."};
+
+// One change to the pattern. It is pushed after the change was made, so its
+// first redo has nothing left to do.
+class PatternStep : public QUndoCommand {
+public:
+    PatternStep(std::function<void(const Pattern&)> restore, Pattern before, Pattern after)
+        : restore_(std::move(restore)), before_(std::move(before)), after_(std::move(after)) {}
+
+    void undo() override { restore_(before_); }
+    void redo() override {
+        if (done_) {
+            restore_(after_);
+        }
+        done_ = true;
+    }
+
+private:
+    std::function<void(const Pattern&)> restore_;
+    Pattern before_;
+    Pattern after_;
+    bool done_ = false;
+};
+
 }  // namespace
 
 PresetEditorBox::PresetEditorBox(QWidget* parent, LangFn lang)
-    : QGroupBox(parent), lang_(std::move(lang)) {
+    : QGroupBox(parent), lang_(std::move(lang)), random_(std::random_device{}()) {
     setObjectName(QStringLiteral("GroupBox3"));
     buildGrid();
     buildLists();
+    setupHistory();
     // The active language is only known once the whole window exists; the
     // lists start with their Czech items so stored indexes can be selected.
     applyLanguage(Lang::Czech);
@@ -142,9 +175,8 @@ void PresetEditorBox::buildGrid() {
             box->setObjectName(QStringLiteral("CheckBox%1").arg(n));
             box->setCursor(Qt::CrossCursor);
             box->setGeometry(x, y, kCellSize, kCellSize);
-            const auto at =
-                std::find(canonicalCellNumbers().begin(), canonicalCellNumbers().end(), n);
-            cells_[static_cast<size_t>(at - canonicalCellNumbers().begin())] = box;
+            box->installEventFilter(this);
+            cells_[static_cast<size_t>(canonicalPosition(n))] = box;
         }
 
         auto* label = new QLabel(this);
@@ -176,7 +208,7 @@ void PresetEditorBox::buildGrid() {
 }
 
 void PresetEditorBox::buildLists() {
-    cbVolbaRezimu = list(this, "cbVolbaRezimu", {8, 271, 236, 22});
+    cbVolbaRezimu = list<EffectList>(this, "cbVolbaRezimu", {8, 271, 236, 22});
     cbVolbaRezimu->setCursor(Qt::PointingHandCursor);
     btnOpenFile = glyphButton(this, "btnOpenFile", "open", 252, 266);
     btnSaveFile = glyphButton(this, "btnSaveFile", "save", 288, 266);
@@ -252,13 +284,25 @@ void PresetEditorBox::connectControls() {
     }
     connect(cbCasovaOsa, &QComboBox::activated, this, &PresetEditorBox::cbCasovaOsaChange);
     connect(cbZapVyp, &QComboBox::activated, this, &PresetEditorBox::cbCasovaOsaChange);
+    for (QComboBox* box : {cbCasovaOsa, cbZapVyp, cbPWM}) {
+        connect(box, &QComboBox::activated, this, &PresetEditorBox::recordChange);
+    }
+    connect(cbVolbaRezimu, &QComboBox::activated, this, &PresetEditorBox::cbVolbaRezimuChange);
+    connect(cbVolbaRezimu, &EffectList::droppingDown, this,
+            &PresetEditorBox::cbVolbaRezimuDropDown);
+    connect(cbVolbaRezimu, &EffectList::closedUp, this, &PresetEditorBox::cbVolbaRezimuCloseUp);
+    // A cell toggled from the keyboard; the mouse paints through eventFilter.
+    for (QCheckBox* cell : cells_) {
+        connect(cell, &QCheckBox::clicked, this, &PresetEditorBox::recordChange);
+    }
     connect(udPwmMin, &UpDown::positionChanged, this, &PresetEditorBox::eMinPWMChange);
     connect(udPwmMax, &UpDown::positionChanged, this, &PresetEditorBox::eMaxPWMChange);
 }
 
 void PresetEditorBox::applyLanguage(Lang lang) {
     setTitle(kEditorCaption(lang));
-    setStatusTip(kEditorHint(lang));
+    // The cells show this hint; it also names the undo keys and the drag.
+    setStatusTip(kEditorHint(lang) + kUndoKeysHint(lang));
     for (int o = 1; o <= 4; ++o) {
         rowLabels_[static_cast<size_t>(o - 1)]->setText(kOutputLabel(lang).arg(o));
     }
@@ -274,17 +318,12 @@ void PresetEditorBox::applyLanguage(Lang lang) {
     eMinPWM->setStatusTip(kMinPwmHint(lang));
     eMaxPWM->setStatusTip(kMaxPwmHint(lang));
 
-    // The effects fill this list in their own step; here only its hint and
-    // the placeholder item follow the language.
-    cbVolbaRezimu->setStatusTip(kEffectListHint(lang));
-    if (cbVolbaRezimu->currentText().contains(QStringLiteral("..."))) {
-        cbVolbaRezimu->setItemText(cbVolbaRezimu->currentIndex(), kPlaceholderItem(lang));
-    }
+    rebuildEffectList(lang);
 
     rebuildList(cbCasovaOsa, timeAxisItems(lang), kTimeAxisHint(lang));
     rebuildList(cbZapVyp, onOffItems(lang), kOnOffHint(lang));
     rebuildList(cbPWM, pwmModeItems(lang), kPwmHint(lang));
-    for (QComboBox* box : {cbCasovaOsa, cbZapVyp, cbPWM}) {
+    for (QComboBox* box : {static_cast<QComboBox*>(cbVolbaRezimu), cbCasovaOsa, cbZapVyp, cbPWM}) {
         fitPopup(box);
     }
     btnOpenFile->setStatusTip(kOpenFileHint(lang));
@@ -295,11 +334,23 @@ void PresetEditorBox::applyLanguage(Lang lang) {
     tbSim->setStatusTip(kSimHint(lang));
 }
 
+PresetGrid PresetEditorBox::grid() const {
+    PresetGrid g;
+    for (int n : canonicalCellNumbers()) {
+        g.setCell(n, cells_[static_cast<size_t>(canonicalPosition(n))]->isChecked());
+    }
+    return g;
+}
+
+void PresetEditorBox::setGrid(const PresetGrid& grid) {
+    for (int n : canonicalCellNumbers()) {
+        cells_[static_cast<size_t>(canonicalPosition(n))]->setChecked(grid.cell(n));
+    }
+}
+
 Presets PresetEditorBox::presets() const {
     Presets p;
-    for (int n : canonicalCellNumbers()) {
-        p.grid.setCell(n, cell(n));
-    }
+    p.grid = grid();
     p.options.timeAxis = cbCasovaOsa->currentIndex();
     p.options.onOff = cbZapVyp->currentIndex();
     p.options.pwmMode = cbPWM->currentIndex();
@@ -309,9 +360,7 @@ Presets PresetEditorBox::presets() const {
 }
 
 void PresetEditorBox::setPresets(const Presets& presets) {
-    for (int n : canonicalCellNumbers()) {
-        cellBox(n)->setChecked(presets.grid.cell(n));
-    }
+    setGrid(presets.grid);
     selectIndex(cbCasovaOsa, presets.options.timeAxis);
     selectIndex(cbZapVyp, presets.options.onOff);
     selectIndex(cbPWM, presets.options.pwmMode);
@@ -324,22 +373,23 @@ void PresetEditorBox::setPresets(const Presets& presets) {
     udPwmMax->setPosition(presets.options.pwmMax);
     eMinPWMChange();
     eMaxPWMChange();
+    // A load starts the history afresh.
+    forgetHistory();
+}
+
+void PresetEditorBox::forgetHistory() {
+    undo_->clear();
+    recorded_ = pattern();
 }
 
 QCheckBox* PresetEditorBox::cellBox(int number) const {
-    const auto& order = canonicalCellNumbers();
-    const auto at = std::find(order.begin(), order.end(), number);
-    return at == order.end() ? nullptr : cells_[static_cast<size_t>(at - order.begin())];
+    const int at = canonicalPosition(number);
+    return at < 0 ? nullptr : cells_[static_cast<size_t>(at)];
 }
 
 bool PresetEditorBox::cell(int number) const {
-    if (number >= 1 && number <= 80) {
-        return cells_[static_cast<size_t>(number - 1)]->isChecked();
-    }
-    if (number >= 101 && number <= 180) {
-        return cells_[static_cast<size_t>(80 + number - 101)]->isChecked();
-    }
-    return false;
+    const QCheckBox* box = cellBox(number);
+    return box != nullptr && box->isChecked();
 }
 
 void PresetEditorBox::cbCasovaOsaChange() {
@@ -355,18 +405,177 @@ void PresetEditorBox::cbCasovaOsaChange() {
 
 void PresetEditorBox::BitBtnCheckBoxClick(int tag) {
     Q_EMIT titleResetRequested();
-    if (!cbVolbaRezimu->currentText().contains(QStringLiteral("..."))) {
+    if (!isPlaceholderText(cbVolbaRezimu->currentText())) {
         insertPlaceholder();
     }
-    for (QCheckBox* box : cells_) {
-        box->setChecked(tag == 3 ? !box->isChecked() : tag != 0);
-    }
+    PresetGrid g = grid();
+    g.applySelectionTag(tag);
+    setGrid(g);
+    recordChange();
 }
 
 void PresetEditorBox::cbVolbaRezimuCloseUp() {
     const QString shown = cbVolbaRezimu->currentText();
     if (shown.isEmpty() || shown == QStringLiteral("-")) {
         insertPlaceholder();
+    }
+}
+
+void PresetEditorBox::showPlaceholder() {
+    if (!isPlaceholderText(cbVolbaRezimu->currentText())) {
+        insertPlaceholder();
+    }
+}
+
+int PresetEditorBox::selectedEffect() const {
+    const int index = cbVolbaRezimu->currentIndex();
+    const bool placeholderAtHead =
+        cbVolbaRezimu->count() > 0 && isPlaceholderText(cbVolbaRezimu->itemText(0));
+    const int effect = placeholderAtHead ? index - 1 : index;
+    return effect >= 0 && effect < kEffectCount ? effect : -1;
+}
+
+void PresetEditorBox::setRandomSeed(unsigned seed) {
+    random_.seed(seed);
+}
+
+void PresetEditorBox::cbVolbaRezimuChange() {
+    const QString shown = cbVolbaRezimu->currentText();
+    if (isPlaceholderText(shown) || isSeparatorText(shown)) {
+        return;
+    }
+    const auto effect = effectResult(selectedEffect(), random_);
+    if (!effect) {
+        return;
+    }
+    Q_EMIT titleResetRequested();
+    // Only the cells that change are touched, so each repaints at most once.
+    setGrid(effect->grid);
+    selectIndex(cbCasovaOsa, effect->timeAxis);
+    cbCasovaOsaChange();
+    selectIndex(cbZapVyp, effect->onOff);
+    recordChange();
+}
+
+void PresetEditorBox::cbVolbaRezimuDropDown() {
+    if (isPlaceholderText(cbVolbaRezimu->currentText())) {
+        const QSignalBlocker blocker(cbVolbaRezimu);
+        cbVolbaRezimu->removeItem(0);
+        cbVolbaRezimu->setCurrentIndex(-1);
+    }
+}
+
+void PresetEditorBox::rebuildEffectList(Lang lang) {
+    const bool placeholder = isPlaceholderText(cbVolbaRezimu->currentText());
+    const int effect = selectedEffect();
+    {
+        const QSignalBlocker blocker(cbVolbaRezimu);
+        cbVolbaRezimu->clear();
+        cbVolbaRezimu->addItems(effectItems(lang));
+        cbVolbaRezimu->setCurrentIndex(effect);
+    }
+    cbVolbaRezimu->setStatusTip(kEffectListHint(lang));
+    if (placeholder) {
+        const QSignalBlocker blocker(cbVolbaRezimu);
+        cbVolbaRezimu->insertItem(0, kPlaceholderItem(lang));
+        cbVolbaRezimu->setCurrentIndex(0);
+    }
+}
+
+Pattern PresetEditorBox::pattern() const {
+    return {grid(), {cbCasovaOsa->currentIndex(), cbZapVyp->currentIndex(), cbPWM->currentIndex()}};
+}
+
+void PresetEditorBox::setPattern(const Pattern& pattern) {
+    setGrid(pattern.grid);
+    selectIndex(cbCasovaOsa, pattern.options.timeAxis);
+    cbCasovaOsaChange();
+    selectIndex(cbZapVyp, pattern.options.onOff);
+    selectIndex(cbPWM, pattern.options.pwmMode);
+}
+
+void PresetEditorBox::recordChange() {
+    Pattern now = pattern();
+    if (now == recorded_) {
+        return;
+    }
+    undo_->push(
+        new PatternStep([this](const Pattern& p) { restoreFromHistory(p); }, recorded_, now));
+    recorded_ = std::move(now);
+}
+
+void PresetEditorBox::restoreFromHistory(const Pattern& pattern) {
+    const int pwmBefore = cbPWM->currentIndex();
+    setPattern(pattern);
+    recorded_ = pattern;
+    if (cbPWM->currentIndex() != pwmBefore) {
+        Q_EMIT pwmModeRestored();
+    }
+}
+
+void PresetEditorBox::setupHistory() {
+    undo_ = new QUndoStack(this);
+    QAction* undo = undo_->createUndoAction(this);
+    undo->setObjectName(QStringLiteral("actUndo"));
+    undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QAction* redo = undo_->createRedoAction(this);
+    redo->setObjectName(QStringLiteral("actRedo"));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    for (QAction* action : {undo, redo}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+    recorded_ = pattern();
+}
+
+bool PresetEditorBox::eventFilter(QObject* watched, QEvent* event) {
+    return paintCells(watched, event) || QGroupBox::eventFilter(watched, event);
+}
+
+bool PresetEditorBox::paintCells(QObject* watched, QEvent* event) {
+    auto* cell = qobject_cast<QCheckBox*>(watched);
+    if (cell == nullptr) {
+        return false;
+    }
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::LeftButton) {
+                return false;
+            }
+            painting_ = true;
+            paintLit_ = !cell->isChecked();
+            cell->setChecked(paintLit_);
+            if (cell->focusPolicy() & Qt::ClickFocus) {
+                cell->setFocus(Qt::MouseFocusReason);
+            }
+            return true;
+        }
+        case QEvent::MouseMove: {
+            if (!painting_) {
+                return false;
+            }
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            QWidget* under = childAt(mapFromGlobal(mouse->globalPosition().toPoint()));
+            auto* passed = qobject_cast<QCheckBox*>(under);
+            if (passed != nullptr && passed->objectName().startsWith(QLatin1String("CheckBox"))) {
+                passed->setChecked(paintLit_);
+            }
+            return true;
+        }
+        case QEvent::MouseButtonRelease: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (!painting_ || mouse->button() != Qt::LeftButton) {
+                return false;
+            }
+            painting_ = false;
+            recordChange();
+            return true;
+        }
+        default:
+            return false;
     }
 }
 

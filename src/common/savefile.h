@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace lumidor {
+
+// Replaces the file as a whole or not at all: the bytes go to a temporary
+// file beside it which then takes the old one's place, so a failed write
+// leaves the old file byte for byte (or no file). Returns the file system's
+// reason on failure, nothing on success.
+std::optional<QString> replaceFileContents(const QString& path, const QByteArray& bytes);
+
+}  // namespace lumidor
