@@ -16,6 +16,7 @@
 #include "common/keycuefix.h"
 #include "common/ui/dialogs.h"
 #include "link/ui/interfacebox.h"
+#include "link/usbwatcher.h"
 #include "presets/ui/livepreviewbox.h"
 #include "presets/ui/preseteditorbox.h"
 #include "settings/ui/configpanelbox.h"
@@ -108,6 +109,7 @@ void TMainForm::connectLifeCycle() {
     connectTransfer();
     connectView();
     connectKeyboard();
+    connectRolling();
 }
 
 void TMainForm::FormCreate() {
@@ -121,6 +123,7 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::FormShow() {
+    createUsbWatcher();
     LanguageClick();
     GroupBox3->cbVolbaRezimuCloseUp();
 }
@@ -143,7 +146,9 @@ void TMainForm::FormActivate() {
     announceUnreadableSettings();
 }
 
-void TMainForm::FormClose() {}
+void TMainForm::FormClose() {
+    usbWatcher_.reset();
+}
 
 void TMainForm::LanguageClick() {
     GroupBox5->syncEnabled();
