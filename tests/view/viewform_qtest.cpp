@@ -275,7 +275,8 @@ private Q_SLOTS:
         QVERIFY(child<QCheckBox>("CheckBox2")->isChecked());
     }
 
-    // Bytes that are not a picture give no picture; its place stays grey.
+    // Bytes that are not a picture give no picture, and its place turns blank
+    // and grey; the committed pictures all decode.
     void badPictureBytesGiveNoPicture() {
         const QString bad = dir_.filePath(QStringLiteral("bad.jpg"));
         QVERIFY(test::writeAll(bad, "\xFF\xD8\xFF\xE0 not really a picture"));
@@ -286,6 +287,11 @@ private Q_SLOTS:
         for (int i = 0; i < 5; ++i) {
             QVERIFY(!view()->picture(i)->pixmap().isNull());
         }
+        QLabel* place = view()->picture(2);
+        view()->showPicture(2, loadJpegPicture(bad, 1.0));
+        QVERIFY(place->pixmap().isNull());
+        QVERIFY(place->autoFillBackground());
+        QCOMPARE(place->palette().color(QPalette::Window), QColor(0xD4, 0xD4, 0xD4));
     }
 };
 

@@ -221,15 +221,21 @@ void TViewForm::follow(const LedStates& leds) {
 void TViewForm::loadPictures() {
     const qreal ratio = devicePixelRatioF();
     for (size_t i = 0; i < pictures_.size(); ++i) {
-        const QImage image =
-            loadJpegPicture(QString::fromLatin1(modelPictures()[i].resource), ratio);
-        if (image.isNull()) {
-            setBackground(pictures_[i], QColor(kMissingPicture));
-        } else {
-            pictures_[i]->setPixmap(QPixmap::fromImage(image));
-        }
+        showPicture(static_cast<int>(i),
+                    loadJpegPicture(QString::fromLatin1(modelPictures()[i].resource), ratio));
     }
     picturesLoaded_ = true;
+}
+
+void TViewForm::showPicture(int index, const QImage& image) {
+    QLabel* place = pictures_[static_cast<size_t>(index)];
+    if (image.isNull()) {
+        place->clear();
+        setBackground(place, QColor(kMissingPicture));
+    } else {
+        place->setAutoFillBackground(false);
+        place->setPixmap(QPixmap::fromImage(image));
+    }
 }
 
 void TViewForm::showEvent(QShowEvent* event) {

@@ -42,6 +42,9 @@ public:
     // Whether the pictures have been decoded (at the first show, not before).
     bool picturesLoaded() const { return picturesLoaded_; }
     QLabel* picture(int index) const { return pictures_[static_cast<size_t>(index)]; }
+    // A picture in its place; a null one (it did not decode) leaves the
+    // place blank and grey.
+    void showPicture(int index, const QImage& image);
 
 protected:
     void showEvent(QShowEvent* event) override;
