@@ -17,14 +17,13 @@
 #include "common/ui/updown.h"
 #include "presets/editortexts.h"
 #include "presets/preview.h"
+#include "presets/rowtops.h"
 #include "presets/timeaxis.h"
 #include "presets/ui/columntrackbar.h"
 
 namespace lumidor {
 namespace {
 
-// Each grid row sits level with its LED in the live preview beside this group.
-constexpr std::array<int, kOutputs> kRowTops{69, 93, 117, 140, 166, 190, 214, 237};
 constexpr int kGridLeft = 74;
 constexpr int kColumnPitch = 22;
 constexpr int kBlockGap = 5;
