@@ -63,6 +63,21 @@ void fitPopup(QComboBox* box) {
     box->view()->setMinimumWidth(box->view()->sizeHintForColumn(0) + 24);
 }
 
+// The two PWM edits and their up-downs show one pair; their ranges keep it
+// valid while the user steps either value. Nothing else listens to the
+// up-downs, so they are set quietly.
+void showPwmPair(const PwmPair& pair, QLineEdit* eMin, UpDown* udMin, QLineEdit* eMax,
+                 UpDown* udMax) {
+    const QSignalBlocker quietMin(udMin);
+    const QSignalBlocker quietMax(udMax);
+    udMin->setRange(kPwmMinLow, pair.minHighest());
+    udMin->setPosition(pair.min);
+    udMax->setRange(pair.maxLowest(), kPwmMaxHigh);
+    udMax->setPosition(pair.max);
+    eMin->setText(minPwmText(pair.min));
+    eMax->setText(maxPwmText(pair.max));
+}
+
 }  // namespace
 
 PresetEditorBox::PresetEditorBox(QWidget* parent, LangFn lang)
@@ -315,14 +330,8 @@ void PresetEditorBox::setPresets(const Presets& presets) {
     selectIndex(cbZapVyp, presets.options.onOff);
     selectIndex(cbPWM, presets.options.pwmMode);
 
-    // Open both ranges fully first, so a stored pair is taken as it is when it
-    // keeps MIN at least 10 below MAX; otherwise MAX gives way.
-    udPwmMin->setMaximum(kPwmMinHigh);
-    udPwmMax->setMinimum(kPwmMaxLow);
-    udPwmMin->setPosition(presets.options.pwmMin);
-    udPwmMax->setPosition(presets.options.pwmMax);
-    eMinPWMChange();
-    eMaxPWMChange();
+    showPwmPair(pwmPair(presets.options.pwmMin, presets.options.pwmMax), eMinPWM, udPwmMin, eMaxPWM,
+                udPwmMax);
 }
 
 QCheckBox* PresetEditorBox::cellBox(int number) const {
@@ -376,13 +385,13 @@ void PresetEditorBox::insertPlaceholder() {
 }
 
 void PresetEditorBox::eMinPWMChange() {
-    eMinPWM->setText(minPwmText(udPwmMin->position()));
-    udPwmMax->setMinimum(lowestMaxPwm(udPwmMin->position()));
+    showPwmPair(pwmPair(udPwmMin->position(), udPwmMax->position()), eMinPWM, udPwmMin, eMaxPWM,
+                udPwmMax);
 }
 
 void PresetEditorBox::eMaxPWMChange() {
-    eMaxPWM->setText(maxPwmText(udPwmMax->position()));
-    udPwmMin->setMaximum(highestMinPwm(udPwmMax->position()));
+    showPwmPair(pwmPair(udPwmMin->position(), udPwmMax->position()), eMinPWM, udPwmMin, eMaxPWM,
+                udPwmMax);
 }
 
 QColor PresetEditorBox::ledPanelsColour() const {
