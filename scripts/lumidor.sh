@@ -56,6 +56,8 @@ case "${1:-}" in
     install_missing
     build build
     export LD_LIBRARY_PATH="$here/build/simulator${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}"
+    # scripts/sim-plug.sh plugs and unplugs the simulated converter through this file.
+    export LUMIDOR_SIM_STATE="${LUMIDOR_SIM_STATE:-/tmp/lumidor-sim-state}"
     if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
       exec xvfb-run -a -s "-screen 0 1280x1024x24" build/src/rc_lumidor_konfigurator
     fi

@@ -30,6 +30,7 @@ struct Device {
 
 struct Port {
     int device = -1;       // -1: closed
+    std::string opened;    // the description it was opened by
     std::string received;  // bytes the switch got since the last answer
     std::vector<std::pair<Clock::time_point, char>> reply;  // arrival time, byte
     Clock::time_point lineFree{};
@@ -110,11 +111,36 @@ bool unplugged() {
     return !value.empty() && g_calls > std::strtol(value.c_str(), nullptr, 0);
 }
 
+// LUMIDOR_SIM_STATE names a file that, while it exists, holds the device list
+// in place of LUMIDOR_SIM_DEVICES (same form, one line), so a script can plug
+// and unplug the converter while the program runs.
+std::optional<std::string> stateFileDevices() {
+    const char* path = env("LUMIDOR_SIM_STATE");
+    if (path == nullptr || *path == '\0') {
+        return std::nullopt;
+    }
+    FILE* f = std::fopen(path, "r");
+    if (f == nullptr) {
+        return std::nullopt;
+    }
+    std::string text;
+    char chunk[256];
+    while (std::fgets(chunk, sizeof chunk, f) != nullptr) {
+        text += chunk;
+    }
+    std::fclose(f);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
+        text.pop_back();
+    }
+    return text;
+}
+
 std::vector<Device> devices() {
     if (g_gone) {
         return {};
     }
-    const char* v = env("LUMIDOR_SIM_DEVICES");
+    const std::optional<std::string> state = stateFileDevices();
+    const char* v = state ? state->c_str() : env("LUMIDOR_SIM_DEVICES");
     if (v == nullptr) {
         return {{"RC_LINKUP v1.3", "LU000001"}};
     }
@@ -161,6 +187,22 @@ std::optional<Status> enter(const char* function, const std::string& args) {
 
 Handle handleFor(int device) {
     return reinterpret_cast<Handle>(static_cast<std::uintptr_t>(0x5100 + device));
+}
+
+// The open converter has been pulled out (the state file no longer lists it).
+bool pulledOut() {
+    if (g_gone) {
+        return true;
+    }
+    if (!stateFileDevices()) {
+        return false;
+    }
+    for (const Device& d : devices()) {
+        if (d.description == g_port.opened || d.serial == g_port.opened) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool valid(Handle handle) {
@@ -317,6 +359,7 @@ LUMIDOR_SIM_EXPORT Status FT_OpenEx(void* arg, Dword flags, Handle* handle) {
             }
             g_port = Port{};
             g_port.device = static_cast<int>(i);
+            g_port.opened = name;
             *handle = handleFor(g_port.device);
             return kOk;
         }
@@ -347,7 +390,7 @@ LUMIDOR_SIM_EXPORT Status FT_Write(Handle handle, void* buffer, Dword count, Dwo
     if (!valid(handle) || buffer == nullptr || written == nullptr) {
         return kInvalidHandle;
     }
-    if (g_gone) {
+    if (pulledOut()) {
         return kIoError;
     }
     // The call comes back once the bytes have crossed the line.
@@ -370,7 +413,7 @@ LUMIDOR_SIM_EXPORT Status FT_Read(Handle handle, void* buffer, Dword count, Dwor
     if (!valid(handle) || buffer == nullptr || returned == nullptr) {
         return kInvalidHandle;
     }
-    if (g_gone) {
+    if (pulledOut()) {
         return kIoError;
     }
     answerPending();
@@ -381,7 +424,15 @@ LUMIDOR_SIM_EXPORT Status FT_Read(Handle handle, void* buffer, Dword count, Dwor
     if (count > 0 && g_port.reply.size() >= count) {
         until = std::min(until, g_port.reply[count - 1].first);
     }
-    std::this_thread::sleep_until(until);
+    // Pulling the converter out ends the wait at once, as the real one does.
+    while (Clock::now() < until) {
+        std::this_thread::sleep_until(
+            std::min(until, Clock::now() + std::chrono::milliseconds(10)));
+        if (pulledOut()) {
+            trace("  <- gone");
+            return kIoError;
+        }
+    }
     Dword n = 0;
     auto* out = static_cast<char*>(buffer);
     const Clock::time_point now = Clock::now();

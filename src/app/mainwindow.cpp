@@ -15,6 +15,7 @@
 #include "app/titles.h"
 #include "common/ui/dialogs.h"
 #include "link/ui/interfacebox.h"
+#include "link/usbwatcher.h"
 #include "presets/ui/livepreviewbox.h"
 #include "presets/ui/preseteditorbox.h"
 #include "settings/ui/configpanelbox.h"
@@ -103,6 +104,7 @@ void TMainForm::connectLifeCycle() {
     connectPreview();
     connectLink();
     connectTransfer();
+    connectRolling();
 }
 
 void TMainForm::FormCreate() {
@@ -115,6 +117,7 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::FormShow() {
+    createUsbWatcher();
     LanguageClick();
     GroupBox3->cbVolbaRezimuCloseUp();
 }
@@ -137,7 +140,9 @@ void TMainForm::FormActivate() {
     announceUnreadableSettings();
 }
 
-void TMainForm::FormClose() {}
+void TMainForm::FormClose() {
+    usbWatcher_.reset();
+}
 
 void TMainForm::LanguageClick() {
     GroupBox5->syncEnabled();

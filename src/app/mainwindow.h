@@ -6,6 +6,7 @@
 
 #include "common/bilingual.h"
 #include "link/usbdevice.h"
+#include "settings/rollingview.h"
 
 class QStatusBar;
 class QTimer;
@@ -20,6 +21,7 @@ class LanguageBox;
 class LivePreviewBox;
 class PresetEditorBox;
 class SwitchPort;
+class TUsbClass;
 
 // The main window composes the six group boxes and owns the handlers that
 // reach across them. Each group box keeps the behaviour of its own controls.
@@ -73,6 +75,18 @@ public:
     bool settingsUnreadable() const { return static_cast<bool>(settingsReadProblem_); }
     void announceUnreadableSettings();
 
+    // ---- Rolling view (mainwindow_rolling.cpp) and USB watcher (mainwindow_usb.cpp) ----
+    void tmrRollingWindowTimer();
+    // Both run SearchConverter; the texts describe the device, whichever it is.
+    void UsbArrival(TUsbClass* sender, const QString& usbDescription,
+                    const QString& storageDescription, const QString& storageFriendlyName);
+    void UsbRemoval(TUsbClass* sender, const QString& usbDescription,
+                    const QString& storageDescription, const QString& storageFriendlyName);
+    // Null before the first show and after close.
+    TUsbClass* usbWatcher() const { return usbWatcher_.get(); }
+    // Searches run so far; a transfer keeps the decision of one that ran during it.
+    int searchCount() const { return searchCount_; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
@@ -92,7 +106,11 @@ private:
     // Wires BitBtn1 and BitBtn6; called once from connectLifeCycle.
     void connectTransfer();  // mainwindow_transfer.cpp
     // Start-up load into the grid and the controls, then the dependent rules.
-    void loadSettings();  // mainwindow_settings.cpp
+    void loadSettings();    // mainwindow_settings.cpp
+    void connectRolling();  // mainwindow_rolling.cpp
+    RollingLayout rollingLayout() const;
+    void createUsbWatcher();  // mainwindow_usb.cpp
+    void searchOnce();        // mainwindow_link.cpp
 
     PresetEditorBox* GroupBox3 = nullptr;
     LivePreviewBox* GroupBox2 = nullptr;
@@ -114,6 +132,13 @@ private:
     std::function<QString(Lang)> settingsReadProblem_;
     bool shown_ = false;
     bool activationAttached_ = true;
+
+    std::unique_ptr<TUsbClass> usbWatcher_;
+    int searchCount_ = 0;
+    // A search asked for while one is under way (from inside its boxes) runs
+    // once right after it, so two never overlap.
+    bool searching_ = false;
+    bool searchPending_ = false;
 };
 
 }  // namespace lumidor

@@ -19,6 +19,22 @@ void TMainForm::connectLink() {
 }
 
 void TMainForm::SearchConverter() {
+    if (searching_) {
+        // A USB event while this search shows its boxes: the converter may have
+        // changed again, so look once more when this search is done.
+        searchPending_ = true;
+        return;
+    }
+    searching_ = true;
+    do {
+        searchPending_ = false;
+        searchOnce();
+    } while (searchPending_);
+    searching_ = false;
+}
+
+void TMainForm::searchOnce() {
+    ++searchCount_;
     bool busy = false;
     SearchInput input;
     input.lang = lang();

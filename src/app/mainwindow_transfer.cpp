@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "common/ui/dialogs.h"
+#include "link/D2XXUnit.h"
+#include "link/reportcollector.h"
 #include "link/ui/interfacebox.h"
 #include "presets/ui/preseteditorbox.h"
 #include "settings/ui/configpanelbox.h"
@@ -24,16 +26,19 @@ void setWriteButtonsEnabled(const TMainForm& form, bool enabled) {
 // The busy state of a transfer: both write buttons off (the only guard
 // against a second transfer starting from inside a message box) and the wait
 // cursor on. However the transfer ends, the cursor comes back and the buttons
-// return only while a converter is shown.
+// return only while a converter is shown, unless a search ran meanwhile (a
+// failed open, a USB event during a box): its decision stands, so a converter
+// it refused for its firmware or its port settings stays refused.
 class TransferBusy {
 public:
-    explicit TransferBusy(const TMainForm& form) : form_(form) {
+    explicit TransferBusy(const TMainForm& form)
+        : form_(form), searchesBefore_(form.searchCount()) {
         setWriteButtonsEnabled(form_, false);
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     }
     ~TransferBusy() {
         normalCursor();
-        if (form_.interfaceBox()->showsConverter()) {
+        if (form_.searchCount() == searchesBefore_ && form_.interfaceBox()->showsConverter()) {
             setWriteButtonsEnabled(form_, true);
         }
     }
@@ -50,6 +55,7 @@ public:
 
 private:
     const TMainForm& form_;
+    const int searchesBefore_;
     bool waiting_ = true;
 };
 
@@ -66,9 +72,18 @@ void transferToSwitch(TMainForm& form, TransferKind kind, const std::optional<Me
         return;
     }
 
-    TransferOutcome outcome =
-        exchangeFrame(form.switchPort(), form.UsbDevice.Description, frame, form.lang());
+    // The binding's own failure boxes (FT_Write, FT_Read, FT_Close) wait until
+    // the converter is closed and the cursor is back: a USB event handled
+    // inside a box runs a search, which must not find the converter held.
+    Messages reports;
+    TransferOutcome outcome = [&] {
+        const ReportCollector collect(D2XXUnit::module(), reports);
+        return exchangeFrame(form.switchPort(), form.UsbDevice.Description, frame, form.lang());
+    }();
     busy.normalCursor();
+    for (const Message& m : reports) {
+        dialogs.show(m);
+    }
     switch (outcome.status) {
         case TransferStatus::NotOpened:
             dialogs.show(*outcome.message);

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "link/D2XXUnit.h"
+#include "link/reportcollector.h"
 
 namespace lumidor {
 namespace {
@@ -28,22 +29,6 @@ constexpr Bi kFirmwareRefused{
     "Prosím, nechte aktualizovat firmware převodníku na aktuální verzi.",
     "Unsupported firmware version of the RC_LINKUP converter !!!\r\n\r\n"
     "Please leave a converter firmware update to the current version."};
-
-// The binding's boxes join the search's own, so the caller shows them all in
-// the order they arose.
-class CollectReports {
-public:
-    CollectReports(D2XXUnit& unit, Messages& messages) : unit_(unit), saved_(unit.reporter()) {
-        unit_.setReporter([&messages](const Message& m) { messages.append(m); });
-    }
-    ~CollectReports() { unit_.setReporter(saved_); }
-    CollectReports(const CollectReports&) = delete;
-    CollectReports& operator=(const CollectReports&) = delete;
-
-private:
-    D2XXUnit& unit_;
-    D2XXUnit::Reporter saved_;
-};
 
 // Lists the description of one device, waiting for one that is slow to appear.
 void listDescription(D2XXUnit& unit, std::uint32_t index) {
@@ -75,7 +60,8 @@ bool firmwareRefused(const QString& firmware) {
 SearchResult searchConverter(D2XXUnit& unit, const SearchInput& input,
                              const TUsbDevices& previous) {
     SearchResult result;
-    CollectReports collect(unit, result.messages);
+    // The binding's boxes join the search's own.
+    ReportCollector collect(unit, result.messages);
 
     // A machine without the driver: nothing on screen changes.
     if (unit.DeviceCount().isLibraryMissing()) {

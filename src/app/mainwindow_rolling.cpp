@@ -1,0 +1,134 @@
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QTimer>
+#include <array>
+
+#include "app/aboutbox.h"
+#include "app/languagebox.h"
+#include "app/mainwindow.h"
+#include "link/ui/interfacebox.h"
+#include "presets/ui/livepreviewbox.h"
+#include "presets/ui/preseteditorbox.h"
+#include "settings/configvalues.h"
+#include "settings/rollingview.h"
+#include "settings/ui/configpanelbox.h"
+
+namespace lumidor {
+namespace {
+
+void setTop(QWidget* w, int top) {
+    w->move(w->x(), top);
+}
+
+const QString kPictureName = QStringLiteral("slidingPicture");
+
+// A still picture of a group box that stands over it while it slides. Every
+// tick resizes the window, which makes Qt repaint all of it; twenty lists and
+// their texts would take several milliseconds a tick, the pictures a fraction
+// of one. Opaque, so the group box beneath is not painted at all; the mouse
+// goes through to it.
+class SlidingPicture : public QWidget {
+public:
+    explicit SlidingPicture(QWidget* group)
+        : QWidget(group->parentWidget()), group_(group), picture_(group->grab()) {
+        setObjectName(kPictureName);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(group->geometry());
+        show();
+        raise();
+    }
+    void follow() { move(group_->pos()); }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawPixmap(0, 0, picture_); }
+
+private:
+    QWidget* group_;
+    QPixmap picture_;
+};
+
+QList<SlidingPicture*> slidingPictures(QWidget* client) {
+    QList<SlidingPicture*> pictures;
+    for (QWidget* w : client->findChildren<QWidget*>(kPictureName, Qt::FindDirectChildrenOnly)) {
+        pictures.append(static_cast<SlidingPicture*>(w));
+    }
+    return pictures;
+}
+
+}  // namespace
+
+void TMainForm::connectRolling() {
+    connect(tmrRollingWindow, &QTimer::timeout, this, &TMainForm::tmrRollingWindowTimer);
+    // Taken when a change of program sets the view moving, before the first
+    // tick, so no tick pays for them.
+    connect(GroupBox4, &ConfigPanelBox::rollingViewRequested, this, [this] {
+        const bool moves =
+            !rollingTick(rollingLayout(), GroupBox4->list(ConfigList::Prog)->currentIndex())
+                 .finished;
+        if (moves && isVisible() && slidingPictures(centralWidget()).isEmpty()) {
+            for (QWidget* group :
+                 std::array<QWidget*, 4>{GroupBox4, GroupBox1, GroupBox5, GroupBox6}) {
+                new SlidingPicture(group);
+            }
+            // What the change of program left to repaint beneath the
+            // pictures is painted now, not in the first ticks.
+            QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+        }
+    });
+}
+
+RollingLayout TMainForm::rollingLayout() const {
+    return {GroupBox4->y(), GroupBox1->y(), GroupBox5->y(),
+            GroupBox6->y(), height(),       !GroupBox2->isHidden() && !GroupBox3->isHidden()};
+}
+
+void TMainForm::tmrRollingWindowTimer() {
+    const RollingLayout now{GroupBox4->y(), GroupBox1->y(),
+                            GroupBox5->y(), GroupBox6->y(),
+                            height(),       !GroupBox2->isHidden() && !GroupBox3->isHidden()};
+    const RollingTick tick = rollingTick(now, GroupBox4->list(ConfigList::Prog)->currentIndex());
+    const RollingLayout& to = tick.layout;
+    const auto resizeClient = [this, &to] { setFixedSize(width(), to.clientHeight); };
+
+    if (!tick.finished) {
+        if (tick.preview == PreviewTimer::Stop) {
+            Timer1->stop();
+        }
+        GroupBox2->setVisible(to.presetsVisible);
+        GroupBox3->setVisible(to.presetsVisible);
+        resizeClient();
+        setTop(GroupBox6, to.aboutTop);
+        setTop(GroupBox5, to.languageTop);
+        setTop(GroupBox4, to.panelTop);
+        setTop(GroupBox1, to.converterTop);
+    } else if (tick.preview == PreviewTimer::Start) {
+        tmrRollingWindow->stop();
+        setTop(GroupBox4, to.panelTop);
+        setTop(GroupBox1, to.converterTop);
+        GroupBox2->show();
+        GroupBox3->show();
+        resizeClient();
+        Timer1->start();
+    } else {
+        resizeClient();
+        tmrRollingWindow->stop();
+        setTop(GroupBox4, to.panelTop);
+        setTop(GroupBox1, to.converterTop);
+    }
+    const QList<SlidingPicture*> pictures = slidingPictures(centralWidget());
+    for (SlidingPicture* p : pictures) {
+        p->follow();
+    }
+    // The new layout is on screen before the next tick; painting here rather
+    // than spinning the event loop keeps other handlers out of this one.
+    repaint();
+    if (tick.finished) {
+        // The live groups take over, painted after this tick: the same pixels.
+        qDeleteAll(pictures);
+    }
+}
+
+}  // namespace lumidor
