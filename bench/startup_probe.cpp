@@ -13,6 +13,7 @@
 
 #include "app/mainwindow.h"
 #include "common/ui/dialogs.h"
+#include "support/recordingdialogs.h"
 
 namespace {
 
@@ -58,6 +59,9 @@ int main(int argc, char* argv[]) {
     font.setPixelSize(11);
     QApplication::setFont(font);
 
+    // The start-up messages (a missing settings file, say) are recorded, not
+    // waited for.
+    lumidor::test::RecordingDialogs dialogs;
     lumidor::TMainForm window(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
     lumidor::Dialogs::setParentWidget(&window);
     new QuitAtActivation(&window);

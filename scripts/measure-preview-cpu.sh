@@ -5,13 +5,22 @@
 #
 #   scripts/measure-preview-cpu.sh [executable] [measure seconds] [settle seconds]
 #
+# LUMIDOR_MODEL_WINDOW=open or closed runs build/bench/modelwindow_probe
+# instead: the same program, with the model preview window opened as its
+# button does (or never opened), to compare what the window costs.
+#
 # Prints the CPU share (of one core) of the program and of the X server over
 # the measured interval. A settings file already beside the executable is put
 # back afterwards.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-exe="$(realpath "${1:-$here/build/src/rc_lumidor_konfigurator}")"
+model_window="${LUMIDOR_MODEL_WINDOW:-}"
+if [ -n "$model_window" ]; then
+  exe="$(realpath "${1:-$here/build/bench/modelwindow_probe}")"
+else
+  exe="$(realpath "${1:-$here/build/src/rc_lumidor_konfigurator}")"
+fi
 measure="${2:-10}"
 settle="${3:-3}"
 mode="${LUMIDOR_PWM_MODE:-2}"
@@ -95,7 +104,7 @@ child_of() { # parent pid, command name
 
 # A session of its own, so the cleanup can end exactly this run.
 setsid env LD_LIBRARY_PATH="$simdir${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}" \
-  xvfb-run -a -s "-screen 0 1280x1024x24" "$exe" >/dev/null 2>&1 &
+  xvfb-run -a -s "-screen 0 1280x1024x24" "$exe" ${model_window:+"$model_window"} >/dev/null 2>&1 &
 runner=$!
 
 prog=""
@@ -125,9 +134,10 @@ xn1="$(runtime_ns "$xserver")"
 t1="$(date +%s.%N)"
 
 awk -v p="$((p1 - p0))" -v x="$((x1 - x0))" -v hz="$hz" -v t0="$t0" -v t1="$t1" \
-  -v pn="$((pn1 - pn0))" -v xn="$((xn1 - xn0))" -v mode="$mode" -v pattern="$pattern" 'BEGIN {
+  -v pn="$((pn1 - pn0))" -v xn="$((xn1 - xn0))" -v mode="$mode" -v pattern="$pattern" \
+  -v window="${model_window:+, model window $model_window}" 'BEGIN {
     wall = t1 - t0
-    printf "brightness mode %d, 25 ms per column, %s pattern, %.1f s measured\n", mode, pattern, wall
+    printf "brightness mode %d, 25 ms per column, %s pattern, %.1f s measured%s\n", mode, pattern, wall, window
     printf "program: %.2f%% of one core (utime+stime %d ticks = %.2f%%)\n",
            100 * pn / 1e9 / wall, p, 100 * p / hz / wall
     printf "Xvfb:    %.2f%% of one core (utime+stime %d ticks = %.2f%%)\n",

@@ -24,6 +24,19 @@ QString HintTracker::hintFor(const QWidget* widget, const QWidget* top) {
     return QString();
 }
 
+void HintTracker::show(const QWidget* under) {
+    const QString hint = hintFor(under, window_);
+    if (bar_->currentMessage() != hint) {
+        bar_->showMessage(hint);
+    }
+}
+
+void HintTracker::refresh() {
+    if (under_ != nullptr) {
+        show(under_);
+    }
+}
+
 bool HintTracker::inWindow(const QWidget* widget) const {
     return widget && (widget == window_ || window_->isAncestorOf(widget));
 }
@@ -38,12 +51,22 @@ bool HintTracker::eventFilter(QObject* watched, QEvent* event) {
             return inWindow(widget);
         case QEvent::Enter:
             if (inWindow(widget)) {
+                under_ = widget;
                 bar_->showMessage(hintFor(widget, window_));
             }
             break;
         case QEvent::Leave:
             if (inWindow(widget) && widget != window_) {
+                under_ = widget->parentWidget();
                 bar_->showMessage(hintFor(widget->parentWidget(), window_));
+            }
+            break;
+        case QEvent::KeyPress:
+        case QEvent::Wheel:
+            // The control changes its hint while handling the event: look
+            // once it has been handled.
+            if (under_ != nullptr && inWindow(widget)) {
+                QMetaObject::invokeMethod(this, &HintTracker::refresh, Qt::QueuedConnection);
             }
             break;
         default:

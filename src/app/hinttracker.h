@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 class QStatusBar;
 class QWidget;
@@ -17,14 +18,22 @@ public:
 
     static QString hintFor(const QWidget* widget, const QWidget* top);
 
+    // Shows the hint of the control under the pointer again if it changed
+    // while the pointer rested there (a bar moved by keys or wheel, a
+    // language switch made from the keyboard).
+    void refresh();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool inWindow(const QWidget* widget) const;
 
+    void show(const QWidget* under);
+
     QWidget* window_;
     QStatusBar* bar_;
+    QPointer<QWidget> under_;  // the control the pointer last entered
 };
 
 }  // namespace lumidor

@@ -13,6 +13,7 @@
 #include "app/hinttracker.h"
 #include "app/languagebox.h"
 #include "app/titles.h"
+#include "common/keycuefix.h"
 #include "common/ui/dialogs.h"
 #include "link/ui/interfacebox.h"
 #include "link/usbwatcher.h"
@@ -20,6 +21,7 @@
 #include "presets/ui/preseteditorbox.h"
 #include "settings/ui/configpanelbox.h"
 #include "transfer/switchport.h"
+#include "view/ui/viewform.h"
 
 namespace lumidor {
 namespace {
@@ -81,6 +83,7 @@ TMainForm::TMainForm(const QString& settingsDir, QWidget* parent) : QMainWindow(
 
     connectLifeCycle();
     FormCreate();
+    createView();
 }
 
 TMainForm::~TMainForm() = default;
@@ -105,9 +108,12 @@ void TMainForm::connectLifeCycle() {
     connectLink();
     connectTransfer();
     connectRolling();
+    connectView();
+    connectKeyboard();
 }
 
 void TMainForm::FormCreate() {
+    keyCueFix_ = std::make_unique<TKeyCueFix>();
     loadSettings();
     // The start-up language follows the user's locale; the buttons' enabled
     // state (and so the active language) is brought in line at first show.
@@ -158,6 +164,12 @@ void TMainForm::LanguageClick() {
     // four stick-limit hints (the tb…Change handlers).
     GroupBox4->applyLanguage(l);
     GroupBox1->applyLanguage(l);
+    applyKeyboardLanguage(l);
+    hints_->refresh();
+    // A hidden model window is relabelled when it is next shown.
+    if (viewForm()->isVisible()) {
+        viewForm()->FormShow();
+    }
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

@@ -22,6 +22,9 @@ class LivePreviewBox;
 class PresetEditorBox;
 class SwitchPort;
 class TUsbClass;
+class GridKeyFilter;
+class TKeyCueFix;
+class TViewForm;
 
 // The main window composes the six group boxes and owns the handlers that
 // reach across them. Each group box keeps the behaviour of its own controls.
@@ -86,6 +89,9 @@ public:
     TUsbClass* usbWatcher() const { return usbWatcher_.get(); }
     // Searches run so far; a transfer keeps the decision of one that ran during it.
     int searchCount() const { return searchCount_; }
+    // ---- Model preview window (mainwindow_view.cpp) ----
+    TViewForm* viewForm() const { return ViewForm.get(); }
+    void SpeedButton1Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -103,6 +109,13 @@ private:
     void connectPreview();  // mainwindow_preview.cpp
     void tbSimChange();     // mainwindow_preview.cpp
     void connectLink();     // mainwindow_link.cpp
+    void connectView();     // mainwindow_view.cpp
+    void createView();      // mainwindow_view.cpp
+    // The follow step at the end of every preview tick, shown or not.
+    void followModels();     // mainwindow_view.cpp
+    void connectKeyboard();  // mainwindow_keys.cpp
+    // Mnemonics and the grid cells' accessible names in the active language.
+    void applyKeyboardLanguage(Lang lang);  // mainwindow_keys.cpp
     // Wires BitBtn1 and BitBtn6; called once from connectLifeCycle.
     void connectTransfer();  // mainwindow_transfer.cpp
     // Start-up load into the grid and the controls, then the dependent rules.
@@ -125,6 +138,10 @@ private:
     QTimer* tmrRollingWindow = nullptr;
 
     std::unique_ptr<SwitchPort> port_;
+    // A window of its own (not a child), destroyed with the main window.
+    std::unique_ptr<TViewForm> ViewForm;
+    std::unique_ptr<TKeyCueFix> keyCueFix_;
+    GridKeyFilter* gridKeys_ = nullptr;
 
     QString settingsPath_;
     // Why the settings file could not be read at start-up; empty when it could.

@@ -40,6 +40,7 @@ void TMainForm::Timer1Timer() {
     for (int output = 1; output <= kOutputs; ++output) {
         GroupBox2->led(output)->setValue(GroupBox3->cell(cellNumber(output, step + 1)));
     }
+    followModels();
 }
 
 void TMainForm::cbPWMChange() {

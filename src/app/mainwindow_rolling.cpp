@@ -1,5 +1,4 @@
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>
@@ -73,9 +72,6 @@ void TMainForm::connectRolling() {
                  std::array<QWidget*, 4>{GroupBox4, GroupBox1, GroupBox5, GroupBox6}) {
                 new SlidingPicture(group);
             }
-            // What the change of program left to repaint beneath the
-            // pictures is painted now, not in the first ticks.
-            QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
         }
     });
 }
@@ -86,10 +82,8 @@ RollingLayout TMainForm::rollingLayout() const {
 }
 
 void TMainForm::tmrRollingWindowTimer() {
-    const RollingLayout now{GroupBox4->y(), GroupBox1->y(),
-                            GroupBox5->y(), GroupBox6->y(),
-                            height(),       !GroupBox2->isHidden() && !GroupBox3->isHidden()};
-    const RollingTick tick = rollingTick(now, GroupBox4->list(ConfigList::Prog)->currentIndex());
+    const RollingTick tick =
+        rollingTick(rollingLayout(), GroupBox4->list(ConfigList::Prog)->currentIndex());
     const RollingLayout& to = tick.layout;
     const auto resizeClient = [this, &to] { setFixedSize(width(), to.clientHeight); };
 

@@ -141,6 +141,10 @@ private Q_SLOTS:
         QVERIFY(writeDisabled());
         // Later searches only update labels and buttons.
         QCOMPARE(dialogs_->shown.size(), boxes);
+
+        // Closing the window ends the watching.
+        form_->close();
+        QCOMPARE(form_->usbWatcher(), nullptr);
     }
 
     // Fifty plugs and unplugs in about a second while the window runs: it

@@ -4,7 +4,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/aboutbox.h"
 #include "app/languagebox.h"
 #include "app/mainwindow.h"
 #include "link/ui/interfacebox.h"

@@ -1,0 +1,45 @@
+#include <QToolButton>
+#include <QWindow>
+
+#include "app/mainwindow.h"
+#include "presets/ui/aled.h"
+#include "presets/ui/livepreviewbox.h"
+#include "view/ui/viewform.h"
+
+namespace lumidor {
+
+void TMainForm::createView() {
+    ViewForm = std::make_unique<TViewForm>([this] { return lang(); });
+}
+
+void TMainForm::connectView() {
+    connect(GroupBox2->modelButton(), &QToolButton::clicked, this, &TMainForm::SpeedButton1Click);
+}
+
+void TMainForm::SpeedButton1Click() {
+    TViewForm* view = viewForm();
+    if (!view->isVisible()) {
+        // Kept above the main window by the desktop; placed at its centre.
+        view->winId();
+        if (view->windowHandle() != nullptr && windowHandle() != nullptr) {
+            view->windowHandle()->setTransientParent(windowHandle());
+        }
+        // Centred client on client; the tool window's frame is taken to be
+        // like this window's until the desktop has drawn it.
+        const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+        view->move(geometry().center() - view->rect().center() - frameOffset);
+        view->show();
+    }
+    view->raise();
+    view->activateWindow();
+}
+
+void TMainForm::followModels() {
+    LedStates leds{};
+    for (int output = 1; output <= 8; ++output) {
+        leds[static_cast<size_t>(output - 1)] = GroupBox2->led(output)->Value();
+    }
+    ViewForm->follow(leds);
+}
+
+}  // namespace lumidor
