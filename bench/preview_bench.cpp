@@ -43,20 +43,6 @@ struct Window {
         p.grid = grid;
         form.presetEditor()->setPresets(p);
     }
-    int ledImageChanges() const {
-        int n = 0;
-        for (int o = 1; o <= kOutputs; ++o) {
-            n += form.livePreview()->led(o)->imageChanges();
-        }
-        return n;
-    }
-    int ledPaints() const {
-        int n = 0;
-        for (int o = 1; o <= kOutputs; ++o) {
-            n += form.livePreview()->led(o)->paintCount();
-        }
-        return n;
-    }
 };
 
 // Every column alike: the preview has nothing to change on the LEDs.
@@ -88,7 +74,6 @@ void runSteps(benchmark::State& state, int mode, const PresetGrid& grid) {
         w.form.Timer1Timer();
     }
     QCoreApplication::processEvents();
-    const int changes = w.ledImageChanges();
     const int pictures = TALed::picturesDrawn();
     PaintCounter paints;
     for (auto _ : state) {
@@ -96,7 +81,6 @@ void runSteps(benchmark::State& state, int mode, const PresetGrid& grid) {
         QCoreApplication::processEvents();
     }
     const double steps = static_cast<double>(state.iterations());
-    state.counters["led_redraws_per_step"] = (w.ledImageChanges() - changes) / steps;
     state.counters["led_paints_per_step"] = paints.leds / steps;
     state.counters["trackbar_paints_per_step"] = paints.trackBar / steps;
     state.counters["trackbar_pixels_per_step"] = static_cast<double>(paints.trackBarPixels) / steps;
@@ -137,7 +121,7 @@ void BM_PreviewRunning(benchmark::State& state) {
     for (auto _ : state) {
         int ticks = 0;
         QObject::connect(w.form.timer1(), &QTimer::timeout, [&ticks] { ++ticks; });
-        const int paints = w.ledPaints();
+        PaintCounter paints;
         const double cpuBefore = cpuSeconds();
         QElapsedTimer wall;
         wall.start();
@@ -150,7 +134,7 @@ void BM_PreviewRunning(benchmark::State& state) {
         const double elapsed = static_cast<double>(wall.elapsed()) / 1000.0;
         state.counters["cpu_percent"] = 100.0 * cpu / elapsed;
         state.counters["steps"] = ticks;
-        state.counters["led_paints"] = w.ledPaints() - paints;
+        state.counters["led_paints"] = paints.leds;
         state.counters["interval_ms"] = w.form.timer1()->interval();
     }
 }

@@ -17,6 +17,7 @@ packages=(
   libjpeg62-turbo-dev libudev-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth imagemagick fonts-dejavu-core
+  valgrind
 )
 
 install_missing() {

@@ -27,7 +27,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x,
 
 }  // namespace
 
-AboutBox::AboutBox(QWidget* parent, LangFn lang) : QGroupBox(parent), lang_(std::move(lang)) {
+AboutBox::AboutBox(QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("GroupBox6"));
     setTitle(kCaption(Lang::Czech));
     Label6 = makeLabel(this, "Label6", QStringLiteral("RC Lumidor v4.0"), 119, 25, 16, true);

@@ -12,7 +12,7 @@ namespace lumidor {
 class AboutBox : public QGroupBox {
     Q_OBJECT
 public:
-    AboutBox(QWidget* parent, LangFn lang);
+    explicit AboutBox(QWidget* parent);
 
     void applyLanguage(Lang lang);
     QLabel* urlLabel() const { return UrlLabel; }
@@ -25,7 +25,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    LangFn lang_;
     QLabel* Label6;
     QLabel* UrlLabel;
     QLabel* Label12;

@@ -50,15 +50,15 @@ TMainForm::TMainForm(const QString& settingsDir, QWidget* parent) : QMainWindow(
     const LangFn langFn = [this] { return lang(); };
     GroupBox3 = new PresetEditorBox(client, langFn);
     GroupBox3->setGeometry(11, 8, 592, 393);
-    GroupBox2 = new LivePreviewBox(client, langFn);
+    GroupBox2 = new LivePreviewBox(client);
     GroupBox2->setGeometry(614, 8, 339, 393);
     GroupBox4 = new ConfigPanelBox(client, langFn);
     GroupBox4->setGeometry(11, 409, 592, 382);
-    GroupBox1 = new InterfaceBox(client, langFn);
+    GroupBox1 = new InterfaceBox(client);
     GroupBox1->setGeometry(614, 409, 339, 172);
     GroupBox5 = new LanguageBox(client);
     GroupBox5->setGeometry(614, 588, 339, 74);
-    GroupBox6 = new AboutBox(client, langFn);
+    GroupBox6 = new AboutBox(client);
     GroupBox6->setGeometry(614, 669, 339, 122);
 
     StatusBar1 = new QStatusBar(this);

@@ -62,7 +62,8 @@ public:
     // ---- Transfers (mainwindow_transfer.cpp) ----
     void BitBtn1Click();
     void BitBtn6Click();
-    void ReportTransferResult(QString& reply, bool configuration);
+    // An empty reply is reported as "Error#0".
+    void ReportTransferResult(const QString& reply, bool configuration);
     // The converter as transfers reach it; tests put a scripted one in.
     void setSwitchPort(std::unique_ptr<SwitchPort> port);
     SwitchPort* switchPort() const { return port_.get(); }

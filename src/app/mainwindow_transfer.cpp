@@ -18,8 +18,6 @@
 namespace lumidor {
 namespace {
 
-const QString kNoConverterCaption = QStringLiteral("---");
-
 void setWriteButtonsEnabled(const TMainForm& form, bool enabled) {
     form.presetEditor()->writeButton()->setEnabled(enabled);
     form.configPanel()->writeButton()->setEnabled(enabled);
@@ -40,8 +38,7 @@ public:
     }
     ~TransferBusy() {
         normalCursor();
-        if (form_.searchCount() == searchesBefore_ &&
-            form_.interfaceBox()->nameCaption() != kNoConverterCaption) {
+        if (form_.searchCount() == searchesBefore_ && form_.interfaceBox()->showsConverter()) {
             setWriteButtonsEnabled(form_, true);
         }
     }
@@ -125,12 +122,9 @@ void TMainForm::BitBtn6Click() {
                      configurationFrame(values));
 }
 
-void TMainForm::ReportTransferResult(QString& reply, bool configuration) {
+void TMainForm::ReportTransferResult(const QString& reply, bool configuration) {
     const Messages messages = transferResultMessages(
         reply, configuration ? TransferKind::Configuration : TransferKind::Presets, lang());
-    if (reply.isEmpty()) {
-        reply = QString::fromLatin1(kReplyNoAnswer);
-    }
     Dialogs& dialogs = Dialogs::current();
     for (const Message& m : messages) {
         dialogs.show(m);

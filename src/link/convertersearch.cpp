@@ -112,7 +112,6 @@ SearchResult searchConverter(D2XXUnit& unit, const SearchInput& input,
     unit.LibraryVersion(library);
     labels.library = formatVersion(library);
     result.labels = labels;
-    result.found = true;
 
     const auto portFailed = [&](const Bi& text) {
         result.messages.append({MsgKind::Error, text(input.lang)});

@@ -13,7 +13,12 @@ namespace lumidor {
 
 class D2XXUnit;
 
+// What the converter name label shows while there is no converter; the label's
+// caption is the flag the transfers look at.
 inline constexpr const char* kNoConverterCaption = "---";
+inline bool captionShowsConverter(const QString& nameCaption) {
+    return nameCaption != QLatin1String(kNoConverterCaption);
+}
 
 // The six values of the interface group.
 struct ConverterLabels {
@@ -25,7 +30,7 @@ struct ConverterLabels {
     QString library = QString::fromLatin1(kNoConverterCaption);
 
     // True while the labels show a converter: the name in green and bold.
-    bool present() const { return name != QLatin1String(kNoConverterCaption); }
+    bool present() const { return captionShowsConverter(name); }
 
     friend bool operator==(const ConverterLabels&, const ConverterLabels&) = default;
 };
@@ -46,8 +51,6 @@ struct SearchResult {
     std::optional<bool> buttonsEnabled;
     // Every box of the search in order, the binding's own failures included.
     Messages messages;
-    // The labels show a converter.
-    bool found = false;
 };
 
 // Finds the converter, identifies it, sets up its port and checks its

@@ -1,5 +1,7 @@
 #include "presets/preview.h"
 
+#include <algorithm>
+
 namespace lumidor {
 
 int nextPreviewStep(int step) {
@@ -75,6 +77,13 @@ QString minPwmText(int value) {
 }
 QString maxPwmText(int value) {
     return QStringLiteral("MAX PWM: %1%").arg(value);
+}
+
+PwmPair pwmPair(int min, int max) {
+    PwmPair pair;
+    pair.min = std::clamp(min, kPwmMinLow, kPwmMinHigh);
+    pair.max = std::clamp(max, lowestMaxPwm(pair.min), kPwmMaxHigh);
+    return pair;
 }
 
 }  // namespace lumidor

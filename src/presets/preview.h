@@ -64,4 +64,18 @@ inline int highestMinPwm(int maxPwm) {
     return maxPwm - kPwmStep;
 }
 
+// The MIN/MAX PWM pair the two edits show: each value within its own range and
+// MIN at least 10 below MAX. A pair that breaks this (from a settings file)
+// keeps MIN, and MAX gives way. The up-down ranges keep the pair valid while
+// the user steps either value.
+struct PwmPair {
+    int min = kPwmMinLow;
+    int max = kPwmMaxHigh;
+
+    int minHighest() const { return highestMinPwm(max); }
+    int maxLowest() const { return lowestMaxPwm(min); }
+    friend bool operator==(const PwmPair&, const PwmPair&) = default;
+};
+PwmPair pwmPair(int min, int max);
+
 }  // namespace lumidor

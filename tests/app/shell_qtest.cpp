@@ -24,7 +24,7 @@ private:
 private Q_SLOTS:
     // The link opens its own text through the desktop and lights up on hover.
     void aboutLinkOpensItsOwnTextAndHighlights() {
-        AboutBox box(nullptr, [] { return Lang::Czech; });
+        AboutBox box(nullptr);
         QLabel* link = box.urlLabel();
         QCOMPARE(link->objectName(), QStringLiteral("UrlLabel"));
         QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "recordUrl");

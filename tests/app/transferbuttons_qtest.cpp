@@ -245,14 +245,14 @@ private Q_SLOTS:
 
     void emptyReplyBecomesError0() {
         setLanguage(Lang::English);
-        QString reply;
-        form_->ReportTransferResult(reply, false);
-        QCOMPARE(reply, QStringLiteral("Error#0"));
+        form_->ReportTransferResult(QString(), false);
         QCOMPARE(dialogs_->shown.size(), 1);
+        QCOMPARE(dialogs_->shown.first().kind, MsgKind::Error);
+        QVERIFY(dialogs_->shown.first().text.startsWith(QStringLiteral("Error#0 - ")));
 
-        QString accepted = QStringLiteral("RC_LINKUP...OK");
-        form_->ReportTransferResult(accepted, true);
-        QCOMPARE(accepted, QStringLiteral("RC_LINKUP...OK"));
+        form_->ReportTransferResult(QStringLiteral("RC_LINKUP...OK"), true);
+        QCOMPARE(dialogs_->shown.size(), 2);
+        QCOMPARE(dialogs_->shown.last().kind, MsgKind::Information);
     }
 
     void buttonsRunTheirHandlers() {

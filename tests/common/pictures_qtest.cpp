@@ -50,7 +50,7 @@ private Q_SLOTS:
         const LangFn czech = [] { return Lang::Czech; };
         LanguageBox language(nullptr);
         PresetEditorBox editor(nullptr, czech);
-        LivePreviewBox preview(nullptr, czech);
+        LivePreviewBox preview(nullptr);
         ConfigPanelBox config(nullptr, czech);
 
         struct Shown {
@@ -95,7 +95,7 @@ private Q_SLOTS:
     // What reaches the screen is each LED pixel as a 2 x 2 block of its
     // colour: no blending of the outline into the body or the background.
     void ledsScaleByWholePixels() {
-        for (const TALed::TLEDStyle style : {TALed::LEDLarge, TALed::LEDSqSmall}) {
+        for (const LedStyle style : {LedStyle::LEDLarge, LedStyle::LEDSqSmall}) {
             TALed led;
             led.setLEDStyle(style);
             led.setBordered(false);

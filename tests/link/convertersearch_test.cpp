@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "link/D2XXUnit.h"
+#include "support/search.h"
 #include "support/simenv.h"
 
 using namespace Qt::StringLiterals;
@@ -84,7 +85,7 @@ TEST_P(SearchFinds, RecordLabelsAndButtons) {
     EXPECT_EQ(r.labels->chipType, QStringLiteral("FT232R"));
     EXPECT_EQ(r.labels->driver, QStringLiteral("2.12.16"));
     EXPECT_EQ(r.labels->library, QStringLiteral("3.02.15"));
-    EXPECT_TRUE(r.found);
+    EXPECT_TRUE(test::converterShown(r));
     EXPECT_EQ(r.buttonsEnabled, std::optional<bool>(c.enabled));
     EXPECT_EQ(busy, 1);
     EXPECT_TRUE(outside.isEmpty());
@@ -147,16 +148,16 @@ TEST_F(Search, NoConverterShowsDashes) {
         EXPECT_TRUE(r.device.FwVersion.isEmpty());
         EXPECT_EQ(r.labels, std::optional<ConverterLabels>(ConverterLabels{}));
         EXPECT_EQ(r.buttonsEnabled, std::optional<bool>(false));
-        EXPECT_FALSE(r.found);
+        EXPECT_FALSE(test::converterShown(r));
         EXPECT_TRUE(r.messages.isEmpty());
     }
 }
 
 TEST_F(Search, UnpluggingReturnsToDashes) {
-    ASSERT_TRUE(run().found);
+    ASSERT_TRUE(test::converterShown(run()));
     sim.set("LUMIDOR_SIM_DEVICES", "");
     const SearchResult r = run();
-    EXPECT_FALSE(r.found);
+    EXPECT_FALSE(test::converterShown(r));
     EXPECT_EQ(r.labels->name, kNone);
     EXPECT_EQ(r.buttonsEnabled, std::optional<bool>(false));
 }
@@ -193,7 +194,7 @@ TEST_F(Search, PortSettingFailureEndsTheSearch) {
                                         {MsgKind::Error, QString::fromLatin1(c.text)}}))
             << c.fail;
         EXPECT_FALSE(r.buttonsEnabled.has_value()) << c.fail;
-        EXPECT_TRUE(r.found);
+        EXPECT_TRUE(test::converterShown(r));
         EXPECT_EQ(r.labels->name, QStringLiteral("RC_LINKUP"));
         EXPECT_EQ(r.device.Index, 0);
     }
@@ -230,7 +231,7 @@ TEST_F(Search, AppliesThePortSettingsAndCloses) {
     const QString path = dir.filePath(QStringLiteral("trace.txt"));
     sim.set("LUMIDOR_SIM_TRACE", path.toLocal8Bit().constData());
     SearchInput input;
-    ASSERT_TRUE(searchConverter(unit, input).found);
+    ASSERT_TRUE(test::converterShown(searchConverter(unit, input)));
     sim.unset("LUMIDOR_SIM_TRACE");
 
     QFile file(path);

@@ -116,5 +116,26 @@ TEST(PwmLimits, TextsAndMutualBounds) {
     EXPECT_EQ(highestMinPwm(100), 90);
 }
 
+// Whatever the pair, the edits show MIN at least 10 below MAX, both in range;
+// MAX is the one that gives way.
+TEST(PwmLimits, PairKeepsMinTenBelowMax) {
+    struct Case {
+        int min, max;
+        PwmPair shown;
+    };
+    const Case cases[] = {
+        {0, 100, {0, 100}}, {30, 80, {30, 80}}, {0, 10, {0, 10}},    {90, 100, {90, 100}},
+        {60, 20, {60, 70}}, {60, 60, {60, 70}}, {90, 50, {90, 100}}, {95, 140, {90, 100}},
+        {-5, 5, {0, 10}},   {35, 40, {35, 45}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.min << "/" << c.max);
+        const PwmPair pair = pwmPair(c.min, c.max);
+        EXPECT_EQ(pair, c.shown);
+        EXPECT_EQ(pair.minHighest(), pair.max - 10);
+        EXPECT_EQ(pair.maxLowest(), pair.min + 10);
+    }
+}
+
 }  // namespace
 }  // namespace lumidor

@@ -29,8 +29,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int le
 
 }  // namespace
 
-InterfaceBox::InterfaceBox(QWidget* parent, LangFn lang)
-    : QGroupBox(parent), lang_(std::move(lang)) {
+InterfaceBox::InterfaceBox(QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("GroupBox1"));
 
     constexpr int kCaptionWidth = kValueLeft - kCaptionLeft - 6;
@@ -67,6 +66,10 @@ void InterfaceBox::applyLanguage(Lang lang) {
 
 QString InterfaceBox::nameCaption() const {
     return ftName->text();
+}
+
+bool InterfaceBox::showsConverter() const {
+    return captionShowsConverter(ftName->text());
 }
 
 void InterfaceBox::showLabels(const ConverterLabels& labels) {

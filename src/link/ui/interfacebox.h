@@ -14,19 +14,18 @@ struct ConverterLabels;
 class InterfaceBox : public QGroupBox {
     Q_OBJECT
 public:
-    InterfaceBox(QWidget* parent, LangFn lang);
+    explicit InterfaceBox(QWidget* parent);
 
     void applyLanguage(Lang lang);
 
     // The converter name caption; "---" means no converter is shown.
     QString nameCaption() const;
+    bool showsConverter() const;
 
     // Fills the six values; the name is green and bold while a converter shows.
     void showLabels(const ConverterLabels& labels);
 
 private:
-    LangFn lang_;
-
     QLabel* lbName = nullptr;
     QLabel* lbSerialN = nullptr;
     QLabel* lbFwVersion = nullptr;

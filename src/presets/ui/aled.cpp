@@ -73,25 +73,23 @@ TALed::~TALed() {
 }
 
 QSize TALed::sizeHint() const {
-    return ledSize(static_cast<LedStyle>(style_));
+    return ledSize(style_);
 }
 
 void TALed::buildImages() {
-    const auto style = static_cast<LedStyle>(style_);
-    if (size() != ledSize(style)) {
-        resize(ledSize(style));
+    if (size() != ledSize(style_)) {
+        resize(ledSize(style_));
     }
     scale_ = ledPixelScale(devicePixelRatioF());
-    LedPicture on = ledPicture(style, bordered_, trueColor_, borderColor_, scale_);
+    LedPicture on = ledPicture(style_, bordered_, trueColor_, borderColor_, scale_);
     onImage_ = std::move(on.image);
     onPixmap_ = std::move(on.pixmap);
-    LedPicture off = ledPicture(style, bordered_, falseColor_, borderColor_, scale_);
+    LedPicture off = ledPicture(style_, bordered_, falseColor_, borderColor_, scale_);
     offImage_ = std::move(off.image);
     offPixmap_ = std::move(off.pixmap);
 }
 
 void TALed::redraw() {
-    ++imageChanges_;
     update();
 }
 
@@ -193,7 +191,7 @@ void TALed::setBordered(bool bordered) {
     redraw();
 }
 
-void TALed::setLEDStyle(TLEDStyle style) {
+void TALed::setLEDStyle(LedStyle style) {
     if (style == style_) {
         return;
     }
@@ -212,7 +210,6 @@ void TALed::setInterval(int ms) {
 
 void TALed::paintEvent(QPaintEvent* event) {
     Q_UNUSED(event);
-    ++paintCount_;
     if (ledPixelScale(devicePixelRatioF()) != scale_) {
         buildImages();  // moved to a screen of another scale
     }

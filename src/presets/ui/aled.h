@@ -23,11 +23,8 @@ class TALed : public QWidget {
     Q_PROPERTY(bool Bordered READ Bordered WRITE setBordered)
     Q_PROPERTY(bool Value READ Value WRITE setValue)
     Q_PROPERTY(int Interval READ Interval WRITE setInterval)
-    Q_PROPERTY(TLEDStyle LEDStyle READ LEDStyle WRITE setLEDStyle)
+    Q_PROPERTY(lumidor::LedStyle LEDStyle READ LEDStyle WRITE setLEDStyle)
 public:
-    enum TLEDStyle { LEDSmall, LEDLarge, LEDSqSmall, LEDSqLarge, LEDVertical, LEDHorizontal };
-    Q_ENUM(TLEDStyle)
-
     explicit TALed(QWidget* parent = nullptr);
     ~TALed() override;
 
@@ -38,7 +35,7 @@ public:
     bool Bordered() const { return bordered_; }
     bool Value() const { return value_; }
     int Interval() const { return interval_; }
-    TLEDStyle LEDStyle() const { return style_; }
+    LedStyle LEDStyle() const { return style_; }
 
     void setTrueColor(const QColor& colour);
     void setFalseColor(const QColor& colour);
@@ -47,7 +44,7 @@ public:
     void setBordered(bool bordered);
     void setValue(bool value);
     void setInterval(int ms);
-    void setLEDStyle(TLEDStyle style);
+    void setLEDStyle(LedStyle style);
 
     QSize sizeHint() const override;
 
@@ -55,10 +52,6 @@ public:
     int imageIndex() const { return index_; }
     const QImage& shownImage() const { return index_ == 0 ? onImage_ : offImage_; }
     bool isBlinking() const { return timer_ != nullptr; }
-    // Observability for tests and benchmarks: how often the picture on screen
-    // was changed (a redraw was asked for) and how often it was painted.
-    int imageChanges() const { return imageChanges_; }
-    int paintCount() const { return paintCount_; }
     // How often a picture had to be drawn because no LED had asked for it
     // before; pictures are shared between all LEDs of the program.
     static int picturesDrawn();
@@ -91,7 +84,7 @@ private:
     bool bordered_ = true;
     bool value_ = false;
     int interval_ = 1000;
-    TLEDStyle style_ = LEDSmall;
+    LedStyle style_ = LedStyle::LEDSmall;
 
     QImage onImage_;
     QImage offImage_;
@@ -100,9 +93,6 @@ private:
     int index_ = 1;
     int scale_ = 1;  // whole-pixel enlargement of the pixmaps
     QTimer* timer_ = nullptr;
-
-    int imageChanges_ = 0;
-    int paintCount_ = 0;
 };
 
 }  // namespace lumidor

@@ -6,28 +6,23 @@
 #include "common/ui/pictures.h"
 #include "presets/editortexts.h"
 #include "presets/preview.h"
+#include "presets/rowtops.h"
 #include "presets/ui/aled.h"
 
 namespace lumidor {
-namespace {
 
-constexpr std::array<int, 8> kLedTops{69, 93, 117, 140, 166, 190, 214, 237};
-
-}  // namespace
-
-LivePreviewBox::LivePreviewBox(QWidget* parent, LangFn lang)
-    : QGroupBox(parent), lang_(std::move(lang)) {
+LivePreviewBox::LivePreviewBox(QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("GroupBox2"));
 
     for (int i = 0; i < 8; ++i) {
         auto* led = new TALed(this);
         led->setObjectName(QStringLiteral("Led%1").arg(i + 1));
-        led->setLEDStyle(TALed::LEDLarge);
+        led->setLEDStyle(LedStyle::LEDLarge);
         led->setBordered(false);
         led->setBorderColor(Qt::white);
         led->setTrueColor(kLitBlue);
         led->setBlink(false);
-        led->move(20, kLedTops[static_cast<size_t>(i)]);
+        led->move(20, kRowTops[static_cast<size_t>(i)]);
         leds_[static_cast<size_t>(i)] = led;
     }
 

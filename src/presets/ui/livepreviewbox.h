@@ -17,7 +17,7 @@ class TALed;
 class LivePreviewBox : public QGroupBox {
     Q_OBJECT
 public:
-    LivePreviewBox(QWidget* parent, LangFn lang);
+    explicit LivePreviewBox(QWidget* parent);
 
     void applyLanguage(Lang lang);
 
@@ -32,7 +32,6 @@ public:
     int advanceStep();
 
 private:
-    LangFn lang_;
     std::array<TALed*, 8> leds_{};
     QLabel* Image1 = nullptr;
     QToolButton* SpeedButton1 = nullptr;

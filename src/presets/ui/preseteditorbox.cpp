@@ -20,14 +20,13 @@
 #include "presets/editortexts.h"
 #include "presets/effects.h"
 #include "presets/preview.h"
+#include "presets/rowtops.h"
 #include "presets/timeaxis.h"
 #include "presets/ui/columntrackbar.h"
 
 namespace lumidor {
 namespace {
 
-// Each grid row sits level with its LED in the live preview beside this group.
-constexpr std::array<int, kOutputs> kRowTops{69, 93, 117, 140, 166, 190, 214, 237};
 constexpr int kGridLeft = 74;
 constexpr int kColumnPitch = 22;
 constexpr int kBlockGap = 5;
@@ -95,6 +94,21 @@ private:
     Pattern after_;
     bool done_ = false;
 };
+
+// The two PWM edits and their up-downs show one pair; their ranges keep it
+// valid while the user steps either value. Nothing else listens to the
+// up-downs, so they are set quietly.
+void showPwmPair(const PwmPair& pair, QLineEdit* eMin, UpDown* udMin, QLineEdit* eMax,
+                 UpDown* udMax) {
+    const QSignalBlocker quietMin(udMin);
+    const QSignalBlocker quietMax(udMax);
+    udMin->setRange(kPwmMinLow, pair.minHighest());
+    udMin->setPosition(pair.min);
+    udMax->setRange(pair.maxLowest(), kPwmMaxHigh);
+    udMax->setPosition(pair.max);
+    eMin->setText(minPwmText(pair.min));
+    eMax->setText(maxPwmText(pair.max));
+}
 
 }  // namespace
 
@@ -365,14 +379,8 @@ void PresetEditorBox::setPresets(const Presets& presets) {
     selectIndex(cbZapVyp, presets.options.onOff);
     selectIndex(cbPWM, presets.options.pwmMode);
 
-    // Open both ranges fully first, so a stored pair is taken as it is when it
-    // keeps MIN at least 10 below MAX; otherwise MAX gives way.
-    udPwmMin->setMaximum(kPwmMinHigh);
-    udPwmMax->setMinimum(kPwmMaxLow);
-    udPwmMin->setPosition(presets.options.pwmMin);
-    udPwmMax->setPosition(presets.options.pwmMax);
-    eMinPWMChange();
-    eMaxPWMChange();
+    showPwmPair(pwmPair(presets.options.pwmMin, presets.options.pwmMax), eMinPWM, udPwmMin, eMaxPWM,
+                udPwmMax);
     // A load starts the history afresh.
     forgetHistory();
 }
@@ -586,13 +594,13 @@ void PresetEditorBox::insertPlaceholder() {
 }
 
 void PresetEditorBox::eMinPWMChange() {
-    eMinPWM->setText(minPwmText(udPwmMin->position()));
-    udPwmMax->setMinimum(lowestMaxPwm(udPwmMin->position()));
+    showPwmPair(pwmPair(udPwmMin->position(), udPwmMax->position()), eMinPWM, udPwmMin, eMaxPWM,
+                udPwmMax);
 }
 
 void PresetEditorBox::eMaxPWMChange() {
-    eMaxPWM->setText(maxPwmText(udPwmMax->position()));
-    udPwmMin->setMaximum(highestMinPwm(udPwmMax->position()));
+    showPwmPair(pwmPair(udPwmMin->position(), udPwmMax->position()), eMinPWM, udPwmMin, eMaxPWM,
+                udPwmMax);
 }
 
 QColor PresetEditorBox::ledPanelsColour() const {

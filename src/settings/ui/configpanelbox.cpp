@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -128,7 +129,10 @@ ConfigPanelBox::ConfigPanelBox(QWidget* parent, LangFn lang)
 
     BitBtn6 = new QPushButton(this);
     BitBtn6->setObjectName(QStringLiteral("BitBtn6"));
-    BitBtn6->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    // The save glyph of the preset editor's file button, from the resources:
+    // asking the desktop's icon theme for one cost more than the rest of the
+    // panel together.
+    BitBtn6->setIcon(QIcon(QStringLiteral(":/glyphs/save.png")));
     BitBtn6->setGeometry(kCentreX - 11, kRowBottom, kListWidth + 22, 32);
     BitBtn6->setEnabled(false);  // until a supported converter is found
 
@@ -144,12 +148,11 @@ ConfigPanelBox::ConfigPanelBox(QWidget* parent, LangFn lang)
 
 void ConfigPanelBox::createLists() {
     for (const ListPlace& place : kListPlaces) {
-        auto* box = new QComboBox(this);
+        auto* box = new FontedList(listFont(), this);
         box->setObjectName(QString::fromLatin1(configListText(place.list).name));
         box->setEditable(false);
         box->setCursor(Qt::PointingHandCursor);
         box->setGeometry(place.x, place.y, kListWidth, kListHeight);
-        box->setFont(listFont());
         box->setMaxVisibleItems(10);
         lists_[static_cast<size_t>(place.list)] = box;
     }

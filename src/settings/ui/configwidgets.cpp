@@ -1,9 +1,38 @@
 #include "settings/ui/configwidgets.h"
 
+#include <QAbstractItemView>
+#include <QEvent>
 #include <QPainter>
 #include <algorithm>
 
 namespace lumidor {
+
+FontedList::FontedList(const QFont& font, QWidget* parent) : QComboBox(parent) {
+    setFont(font);
+    constructing_ = false;
+}
+
+void FontedList::showPopup() {
+    if (!popupFontSet_) {
+        popupFontSet_ = true;
+        // The popup is a window of its own: it does not inherit the list's font.
+        view()->window()->setFont(this->font());
+    }
+    QComboBox::showPopup();
+}
+
+void FontedList::changeEvent(QEvent* event) {
+    // Nothing is sized or shown yet while the list is being made; any later
+    // font change goes the usual way (and builds the popup then).
+    if (event->type() == QEvent::FontChange && constructing_) {
+        QWidget::changeEvent(event);
+        return;
+    }
+    if (event->type() == QEvent::FontChange) {
+        popupFontSet_ = true;
+    }
+    QComboBox::changeEvent(event);
+}
 
 NeutralBandBar::NeutralBandBar(QWidget* parent) : QWidget(parent) {
     setEnabled(false);

@@ -29,16 +29,16 @@ constexpr int kFrameWidth = 2;
 // Where a picture cannot be shown its place stays blank and grey.
 constexpr QRgb kMissingPicture = 0xFFD4D4D4;
 
-TALed::TLEDStyle ledStyle(LampShape shape) {
+LedStyle ledStyle(LampShape shape) {
     switch (shape) {
         case LampShape::Square:
-            return TALed::LEDSqSmall;
+            return LedStyle::LEDSqSmall;
         case LampShape::Lying:
-            return TALed::LEDHorizontal;
+            return LedStyle::LEDHorizontal;
         case LampShape::Round:
             break;
     }
-    return TALed::LEDSmall;
+    return LedStyle::LEDSmall;
 }
 
 void setBackground(QWidget* widget, QColor colour) {
