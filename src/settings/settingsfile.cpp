@@ -61,8 +61,19 @@ int listIndex(const IniFile& ini, QByteArrayView section, const ListKey& list, i
     return v >= 0 && v < list.count ? v : -1;
 }
 
-QByteArray cellKey(int number) {
-    return "ChB" + QByteArray::number(number);
+// Cell numbers run to 180 (outputs 5-8 start at 101).
+constexpr size_t kCellKeySlots = 181;
+
+// Built once: a load or a store asks for all 160 of them.
+const QByteArray& cellKey(int number) {
+    static const std::array<QByteArray, kCellKeySlots> keys = [] {
+        std::array<QByteArray, kCellKeySlots> k;
+        for (int n : canonicalCellNumbers()) {
+            k[static_cast<size_t>(n)] = "ChB" + QByteArray::number(n);
+        }
+        return k;
+    }();
+    return keys[static_cast<size_t>(number)];
 }
 
 const ConfigValues kConfigDefaults{};
@@ -181,6 +192,9 @@ SettingsRead readSettingsFile(const QString& path, qint64 maxSize) {
 
 std::optional<QString> writeSettingsFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
+    // A file the user may write in a folder they may not (a locked portable
+    // copy) is rewritten in place rather than refused after a good transfer.
+    file.setDirectWriteFallback(true);
     // Unbuffered, so that a short write (file-size limit, full disk) shows in
     // write()'s count: a buffered flush can lose the shortfall and let commit()
     // put a truncated file in place of a good one.
