@@ -23,12 +23,14 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     LangFn lang_;
     QLabel* Label6;
     QLabel* UrlLabel;
     QLabel* Label12;
+    bool urlPressed_ = false;
 };
 
 }  // namespace lumidor
