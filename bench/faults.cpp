@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/languagebox.h"
 #include "app/mainwindow.h"
 #include "settings/settingsfile.h"
 #include "support/recordingdialogs.h"
@@ -64,6 +65,8 @@ int unplug(int argc, char** argv, const char* calls) {
     QTemporaryDir dir;
     test::RecordingDialogs dialogs;
     TMainForm form(dir.path());
+    form.languageBox()->press(Lang::English);
+    form.LanguageClick();
     form.SearchConverter();
     dialogs.shown.clear();
     qputenv("LUMIDOR_SIM_UNPLUG_AFTER", calls);

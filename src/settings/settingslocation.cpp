@@ -41,7 +41,7 @@ QString settingsFolder(const QString& programFolder, const QString& userConfigFo
 QString settingsFolder() {
     const QString program = QCoreApplication::applicationDirPath();
     const QString user = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    const QString chosen = settingsFolder(program, user, realWriteAccess());
+    QString chosen = settingsFolder(program, user, realWriteAccess());
     if (chosen != program) {
         // A failure shows later, when a store names the file it could not write.
         QDir().mkpath(chosen);

@@ -71,7 +71,8 @@ QIcon glyph(Glyph kind) {
         case Glyph::Clear:
         case Glyph::Fill:
             for (int i = 0; i < 4; ++i) {
-                box(QRectF(2.5 + (i % 2) * 11, 2.5 + (i / 2) * 11, 8, 8), kind == Glyph::Fill);
+                box(QRectF(2.5 + (i % 2) * 11, 2.5 + static_cast<double>(i / 2) * 11, 8, 8),
+                    kind == Glyph::Fill);
             }
             break;
         case Glyph::Invert:
@@ -202,7 +203,7 @@ void PresetEditorBox::buildGrid() {
             int x = columnX(c);
             int y = top + 3;
             if (o <= 2) {
-                QFrame* panel = panels_[static_cast<size_t>((o - 1) * 2 + (c > 10 ? 1 : 0))];
+                QFrame* panel = panels_[static_cast<size_t>(o - 1) * 2 + (c > 10 ? 1 : 0)];
                 host = panel;
                 x -= panel->x();
                 y -= panel->y();
