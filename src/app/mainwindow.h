@@ -40,21 +40,15 @@ public:
     ConfigPanelBox* configPanel() const { return GroupBox4; }
     InterfaceBox* interfaceBox() const { return GroupBox1; }
     LanguageBox* languageBox() const { return GroupBox5; }
-    AboutBox* aboutBox() const { return GroupBox6; }
     QTimer* timer1() const { return Timer1; }
     QTimer* rollingTimer() const { return tmrRollingWindow; }
 
-    // ---- Life cycle and language (mainwindow.cpp) ----
-    void FormCreate();
-    void FormShow();
-    void FormActivate();
-    void FormClose();
+    // ---- Language (mainwindow.cpp) ----
     void LanguageClick();
 
     // ---- Preset editor and live preview (mainwindow_preview.cpp) ----
     void Timer1Timer();
     void cbPWMChange();
-    void tbSimChange();
 
     // ---- Converter link (mainwindow_link.cpp) ----
     void SearchConverter();
@@ -67,12 +61,8 @@ public:
     // The converter as transfers reach it; tests put a scripted one in.
     void setSwitchPort(std::unique_ptr<SwitchPort> port);
     SwitchPort* switchPort() const { return port_.get(); }
-    // Wires BitBtn1 and BitBtn6; called once from connectLifeCycle.
-    void connectTransfer();
 
     // ---- Settings file (mainwindow_settings.cpp) ----
-    // Start-up load into the grid and the controls, then the dependent rules.
-    void loadSettings();
     // Store after a successful transfer; false when the file could not be
     // written (the user has been told and the result box must not follow).
     bool storePresets();
@@ -88,9 +78,20 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Life cycle (mainwindow.cpp).
+    void FormCreate();
+    void FormShow();
+    void FormActivate();
+    void FormClose();
     void connectLifeCycle();
+
     void connectPreview();  // mainwindow_preview.cpp
+    void tbSimChange();     // mainwindow_preview.cpp
     void connectLink();     // mainwindow_link.cpp
+    // Wires BitBtn1 and BitBtn6; called once from connectLifeCycle.
+    void connectTransfer();  // mainwindow_transfer.cpp
+    // Start-up load into the grid and the controls, then the dependent rules.
+    void loadSettings();  // mainwindow_settings.cpp
 
     PresetEditorBox* GroupBox3 = nullptr;
     LivePreviewBox* GroupBox2 = nullptr;

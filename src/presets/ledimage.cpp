@@ -1,112 +1,26 @@
 #include "presets/ledimage.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
 namespace lumidor {
 namespace {
 
-// The large round LED, the look of the main window's preview.
-const char* const kRoundLarge[] = {
-    "SSSSSSSSSSSSSSSSSSSSSS", "SSSSSSSSKKKKKKSSSSSSSS", "SSSSSSKKWWWWWWKKSSSSSS",
-    "SSSSKKWWKKKKKKSSKKSSSS", "SSSKWWKKLLLLLLKKSSKSSS", "SSSKWKLLLLLLLLLLKSKSSS",
-    "SSKWKLLLWWLLLLLLLKSKSS", "SSKWKLLWWLLLLLLLLKSKSS", "SKWKLLWWLLLLLLLLLLKGKS",
-    "SKWKLLWLLLLLLLLLLLKGKS", "SKWKLLLLLLLLLLLLLLKGKS", "SKWKLWWLLLLLLLLLLLKGKS",
-    "SKWKLWWLLLLLLLLLLLKGKS", "SKWKLLLLLLLLLLLLLLKGKS", "SSKSKLLLLLLLLLLLLKGKSS",
-    "SSKSKLLLLLLLLLLLLKGKSS", "SSSKSKLLLLLLLLLLKGKSSS", "SSSKSSKKLLLLLLKKGGKSSS",
-    "SSSSKKSSKKKKKKGGKKSSSS", "SSSSSSKKGGGGGGKKSSSSSS", "SSSSSSSSKKKKKKSSSSSSSS",
-    "SSSSSSSSSSSSSSSSSSSSSS",
-};
-
-const char* const kRoundSmall[] = {
-    "SSSSSSSSSSSSSSSS", "SSSSSKKKKKKSSSSS", "SSSKKWWWWWWKKSSS", "SSKWWKKKKKKSSKSS",
-    "SSKWKLLLLLLKSKSS", "SKWKLLWWLLLLKGKS", "SKWKLWWLLLLLKGKS", "SKWKLWLLLLLLKGKS",
-    "SKWKLLLLLLLLKGKS", "SKWKLLLLLLLLKGKS", "SKSKLLLLLLLLKGKS", "SSKSKLLLLLLKGKSS",
-    "SSKSSKKKKKKGGKSS", "SSSKKGGGGGGKKSSS", "SSSSSKKKKKKSSSSS", "SSSSSSSSSSSSSSSS",
-};
-
-QStringList fromRows(const char* const* rows, int count) {
-    QStringList map;
-    for (int i = 0; i < count; ++i) {
-        map << QString::fromLatin1(rows[i]);
-    }
-    return map;
-}
-
-// The square and rectangular styles share one construction: a silver margin,
-// a black outline, a silver bevel grey on its lower and right edges, a second
-// black outline and the body with a small white glint at its upper left.
-QStringList boxMap(int width, int height, int margin) {
-    QStringList map;
-    const int outer = margin;      // first outline
-    const int inner = margin + 2;  // second outline
-    const int lastOuter = width - 1 - margin;
-    const int lastOuterRow = height - 1 - margin;
-    const int lastInner = width - 3 - margin;  // second outline, right
-    const int lastInnerRow = height - 3 - margin;
-    for (int y = 0; y < height; ++y) {
-        QString row(width, QLatin1Char('S'));
-        for (int x = 0; x < width; ++x) {
-            QChar c = QLatin1Char('S');
-            const bool inOuter = x >= outer && x <= lastOuter && y >= outer && y <= lastOuterRow;
-            if (!inOuter) {
-                c = QLatin1Char('S');
-            } else if (x == outer || x == lastOuter || y == outer || y == lastOuterRow) {
-                c = QLatin1Char('K');
-            } else if (y == lastOuterRow - 1 && x > outer) {
-                c = QLatin1Char('G');
-            } else if (x == lastOuter - 1 && y >= inner) {
-                c = QLatin1Char('G');
-            } else if (x < inner || y < inner) {
-                c = QLatin1Char('S');
-            } else if (x == inner || x == lastInner || y == inner || y == lastInnerRow) {
-                c = QLatin1Char('K');
-            } else {
-                const int bx = x - inner - 1;
-                const int by = y - inner - 1;
-                const bool glint = (by == 1 && bx >= 2 && bx <= 4) ||
-                                   (by == 2 && (bx == 1 || bx == 2)) || (by == 3 && bx == 1);
-                c = glint ? QLatin1Char('W') : QLatin1Char('L');
-            }
-            row[x] = c;
-        }
-        map << row;
-    }
-    return map;
-}
-
-// A "B" bitmap is its "N" bitmap with the outermost ring turned into a raised
-// frame: light top row and left column, shadowed bottom row and right column.
-void raiseFrame(QStringList& map) {
-    const qsizetype h = map.size();
-    const qsizetype w = map.front().size();
-    for (qsizetype y = 0; y < h; ++y) {
-        for (qsizetype x = 0; x < w; ++x) {
-            if (y == 0) {
-                map[y][x] = QLatin1Char('W');
-            } else if (y == h - 1) {
-                map[y][x] = QLatin1Char('G');
-            } else if (x == 0) {
-                map[y][x] = QLatin1Char('W');
-            } else if (x == w - 1) {
-                map[y][x] = QLatin1Char('G');
-            }
-        }
-    }
-}
-
-QRgb roleColour(QChar role) {
-    switch (role.toLatin1()) {
-        case 'K':
-            return kLedOutline;
-        case 'G':
-            return kLedShadow;
-        case 'L':
-            return kLedBody;
-        case 'W':
-            return kLedLight;
+QChar roleOf(QRgb colour) {
+    switch (colour & 0xFFFFFFu) {
+        case kLedOutline & 0xFFFFFFu:
+            return QLatin1Char('K');
+        case kLedShadow & 0xFFFFFFu:
+            return QLatin1Char('G');
+        case kLedBody & 0xFFFFFFu:
+            return QLatin1Char('L');
+        case kLedLight & 0xFFFFFFu:
+            return QLatin1Char('W');
+        case kLedBackground & 0xFFFFFFu:
+            return QLatin1Char('S');
         default:
-            return kLedBackground;
+            return QLatin1Char('?');
     }
 }
 
@@ -153,53 +67,41 @@ QString ledBitmapName(LedStyle style, bool bordered) {
     return QLatin1Char(bordered ? 'B' : 'N') + QString::fromLatin1(suffix);
 }
 
+QString ledBitmapPath(LedStyle style, bool bordered) {
+    return QStringLiteral(":/leds/%1.png").arg(ledBitmapName(style, bordered));
+}
+
 QStringList ledPixelMap(LedStyle style, bool bordered) {
+    const QImage image = ledBitmap(style, bordered);
     QStringList map;
-    switch (style) {
-        case LedStyle::LEDSmall:
-            map = fromRows(kRoundSmall, 16);
-            break;
-        case LedStyle::LEDLarge:
-            map = fromRows(kRoundLarge, 22);
-            break;
-        case LedStyle::LEDSqSmall:
-            map = boxMap(16, 16, 1);
-            break;
-        case LedStyle::LEDSqLarge:
-            map = boxMap(22, 22, 2);
-            break;
-        case LedStyle::LEDVertical:
-            map = boxMap(16, 22, 2);
-            break;
-        case LedStyle::LEDHorizontal:
-            map = boxMap(22, 16, 2);
-            break;
-    }
-    if (bordered) {
-        raiseFrame(map);
+    for (int y = 0; y < image.height(); ++y) {
+        QString row(image.width(), QLatin1Char('?'));
+        for (int x = 0; x < image.width(); ++x) {
+            row[x] = roleOf(image.pixel(x, y));
+        }
+        map << row;
     }
     return map;
 }
 
 QImage ledBitmap(LedStyle style, bool bordered) {
-    // Drawn once per style and frame; images share their pixels until written.
+    // Loaded once per style and frame; images share their pixels until written.
     static const std::array<QImage, 12> bitmaps = [] {
         std::array<QImage, 12> all;
         for (int i = 0; i < 12; ++i) {
             const auto s = static_cast<LedStyle>(i / 2);
-            const QStringList map = ledPixelMap(s, i % 2 == 1);
-            QImage image(ledSize(s), QImage::Format_RGB32);
-            for (int y = 0; y < image.height(); ++y) {
-                auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-                for (int x = 0; x < image.width(); ++x) {
-                    line[x] = roleColour(map[y][x]);
-                }
+            QImage image(ledBitmapPath(s, i % 2 == 1));
+            if (image.size() != ledSize(s)) {
+                // Never happens with the compiled-in pictures; a plain silver
+                // square still keeps every caller's sizes right.
+                image = QImage(ledSize(s), QImage::Format_RGB32);
+                image.fill(kLedBackground);
             }
-            all[static_cast<size_t>(i)] = image;
+            all[static_cast<size_t>(i)] = image.convertToFormat(QImage::Format_RGB32);
         }
         return all;
     }();
-    return bitmaps[static_cast<size_t>(static_cast<int>(style) * 2 + (bordered ? 1 : 0))];
+    return bitmaps[static_cast<size_t>(style) * 2 + (bordered ? 1 : 0)];
 }
 
 void floodFill(QImage& image, QPoint seed, QRgb target, QColor colour) {
@@ -242,6 +144,20 @@ QImage ledImage(LedStyle style, bool bordered, QColor body, QColor border) {
         floodFill(image, {0, 0}, kLedBackground, border);
     }
     return image;
+}
+
+int ledPixelScale(qreal devicePixelRatio) {
+    return std::max(1, qRound(devicePixelRatio));
+}
+
+QImage pixelScaled(const QImage& image, int factor) {
+    if (factor <= 1) {
+        return image;
+    }
+    // Fast transformation is nearest-neighbour: each pixel becomes a block.
+    QImage big = image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    big.setDevicePixelRatio(factor);
+    return big;
 }
 
 }  // namespace lumidor

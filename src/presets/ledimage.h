@@ -22,10 +22,14 @@ QSize ledSize(LedStyle style);
 // "B" + suffix with the raised frame, "N" + suffix without (e.g. "BSM", "NLG").
 QString ledBitmapName(LedStyle style, bool bordered);
 
-// The bitmap as rows of role letters: K black, S silver, G grey, L body, W white.
+// The resource the bitmap is loaded from, e.g. ":/leds/NLG.png".
+QString ledBitmapPath(LedStyle style, bool bordered);
+
+// The bitmap as rows of role letters: K black, S silver, G grey, L body, W white
+// ('?' for a pixel of any other colour).
 QStringList ledPixelMap(LedStyle style, bool bordered);
 
-// The bitmap itself, exactly the style's size.
+// The bitmap itself, exactly the style's size (RGB32).
 QImage ledBitmap(LedStyle style, bool bordered);
 
 // Replaces the 4-connected area of exactly `target` that contains `seed` with
@@ -36,5 +40,11 @@ void floodFill(QImage& image, QPoint seed, QRgb target, QColor colour);
 // centre) in `body`; when borderless the silver background connected to the
 // top-left corner in `border`.
 QImage ledImage(LedStyle style, bool bordered, QColor body, QColor border);
+
+// An LED is pixel art: on a scaled screen it is enlarged by a whole factor,
+// each pixel repeated, never smoothed. The factor for a device pixel ratio
+// (at least 1), and the picture enlarged by it, carrying it as its ratio.
+int ledPixelScale(qreal devicePixelRatio);
+QImage pixelScaled(const QImage& image, int factor);
 
 }  // namespace lumidor

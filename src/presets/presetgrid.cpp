@@ -38,7 +38,9 @@ std::optional<CellPosition> cellPosition(int number) {
     return CellPosition{sectionBase + withinSection % 4, withinSection / 4 + 1};
 }
 
-bool isCellNumber(int number) { return canonicalIndex(number) >= 0; }
+bool isCellNumber(int number) {
+    return canonicalIndex(number) >= 0;
+}
 
 const std::array<int, kCellCount>& canonicalCellNumbers() {
     static const std::array<int, kCellCount> numbers = [] {
@@ -69,7 +71,9 @@ void PresetGrid::invert() {
     }
 }
 
-bool PresetGrid::anyLit() const { return std::any_of(cells_.begin(), cells_.end(), [](bool c) { return c; }); }
+bool PresetGrid::anyLit() const {
+    return std::any_of(cells_.begin(), cells_.end(), [](bool c) { return c; });
+}
 
 int PresetGrid::litCount() const {
     return static_cast<int>(std::count(cells_.begin(), cells_.end(), true));

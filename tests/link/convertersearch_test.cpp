@@ -6,7 +6,9 @@
 #include <QTemporaryDir>
 
 #include "link/D2XXUnit.h"
-#include "link/simenv.h"
+#include "support/simenv.h"
+
+using namespace Qt::StringLiterals;
 
 namespace lumidor {
 namespace {
@@ -236,9 +238,9 @@ TEST_F(Search, AppliesThePortSettingsAndCloses) {
     const QStringList calls =
         QString::fromLatin1(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     const QStringList tail = calls.mid(calls.size() - 5);
-    EXPECT_EQ(tail, (QStringList{"FT_SetBaudRate(9600)", "FT_SetTimeouts(3500, 1)",
-                                 "FT_SetDataCharacteristics(8, 0, 0)",
-                                 "FT_SetFlowControl(0, 17, 19)", "FT_Close()"}));
+    EXPECT_EQ(tail, (QStringList{u"FT_SetBaudRate(9600)"_s, u"FT_SetTimeouts(3500, 1)"_s,
+                                 u"FT_SetDataCharacteristics(8, 0, 0)"_s,
+                                 u"FT_SetFlowControl(0, 17, 19)"_s, u"FT_Close()"_s}));
     EXPECT_TRUE(calls.contains(QStringLiteral("FT_OpenEx(RC_LINKUP v1.3, 2)")));
     EXPECT_EQ(unit.BaudRate, 9600u);
     EXPECT_EQ(unit.WordLength, 8);

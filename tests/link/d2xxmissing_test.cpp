@@ -4,6 +4,8 @@
 #include "link/D2XXUnit.h"
 #include "link/convertersearch.h"
 
+using namespace Qt::StringLiterals;
+
 namespace lumidor {
 namespace {
 
@@ -48,9 +50,10 @@ TEST_F(NoLibrary, EveryReportingOperationNamesItself) {
     EXPECT_TRUE(unit.lastIoStatus().isLibraryMissing());
     EXPECT_EQ(version, 7u);
 
-    const QStringList names{"GetFTDeviceSerialNo",  "FT_SetBaudRate", "FT_SetDataCharacteristics",
-                            "FT_SetFlowControl",    "FT_SetTimeouts", "FT_GetDriverVersion",
-                            "FT_GetLibraryVersion", "FT_Write",       "FT_Read"};
+    const QStringList names{
+        u"GetFTDeviceSerialNo"_s,  u"FT_SetBaudRate"_s, u"FT_SetDataCharacteristics"_s,
+        u"FT_SetFlowControl"_s,    u"FT_SetTimeouts"_s, u"FT_GetDriverVersion"_s,
+        u"FT_GetLibraryVersion"_s, u"FT_Write"_s,       u"FT_Read"_s};
     ASSERT_EQ(shown.size(), names.size());
     for (int i = 0; i < names.size(); ++i) {
         EXPECT_EQ(shown[i], (Message{MsgKind::Error, names[i] + kMissing}));

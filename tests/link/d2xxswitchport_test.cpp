@@ -5,7 +5,7 @@
 #include <QElapsedTimer>
 
 #include "link/D2XXUnit.h"
-#include "link/simenv.h"
+#include "support/simenv.h"
 
 namespace lumidor {
 namespace {

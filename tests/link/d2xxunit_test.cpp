@@ -5,7 +5,9 @@
 #include <QElapsedTimer>
 #include <cstring>
 
-#include "link/simenv.h"
+#include "support/simenv.h"
+
+using namespace Qt::StringLiterals;
 
 namespace lumidor {
 namespace {
@@ -145,14 +147,14 @@ TEST_F(Binding, ReportingOperationsNameThemselves) {
     EXPECT_EQ(unit.lastIoStatus(), D2xxStatus::fromLibrary(4));
     EXPECT_EQ(version, 0x1234u);
 
-    const QStringList expected{"FT_SetBaudRate - Invalid baud rate...",
-                               "FT_SetDataCharacteristics - Invalid parameter...",
-                               "FT_SetFlowControl - Other error ...",
-                               "FT_SetTimeouts - Invalid arguments...",
-                               "FT_GetDriverVersion - Invalid handle...",
-                               "FT_GetLibraryVersion",
-                               "FT_Write - Failed to write...",
-                               "FT_Read - General IO error..."};
+    const QStringList expected{u"FT_SetBaudRate - Invalid baud rate..."_s,
+                               u"FT_SetDataCharacteristics - Invalid parameter..."_s,
+                               u"FT_SetFlowControl - Other error ..."_s,
+                               u"FT_SetTimeouts - Invalid arguments..."_s,
+                               u"FT_GetDriverVersion - Invalid handle..."_s,
+                               u"FT_GetLibraryVersion"_s,
+                               u"FT_Write - Failed to write..."_s,
+                               u"FT_Read - General IO error..."_s};
     ASSERT_EQ(shown.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(shown[i], (Message{MsgKind::Error, expected[i]}));

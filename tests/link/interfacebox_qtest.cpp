@@ -4,11 +4,13 @@
 #include <QtTest>
 
 #include "app/mainwindow.h"
-#include "link/simenv.h"
 #include "link/ui/interfacebox.h"
 #include "presets/ui/preseteditorbox.h"
 #include "settings/ui/configpanelbox.h"
 #include "support/recordingdialogs.h"
+#include "support/simenv.h"
+
+using namespace Qt::StringLiterals;
 
 namespace lumidor {
 
@@ -86,8 +88,8 @@ private Q_SLOTS:
 
     void readyConverterThenUnplugged() {
         form_->SearchConverter();
-        QCOMPARE(values(),
-                 (QStringList{"RC_LINKUP", "LU000001", "v1.3", "FT232R", "2.12.16", "3.02.15"}));
+        QCOMPARE(values(), (QStringList{u"RC_LINKUP"_s, u"LU000001"_s, u"v1.3"_s, u"FT232R"_s,
+                                        u"2.12.16"_s, u"3.02.15"_s}));
         QLabel* name = label("ftName");
         QCOMPARE(name->palette().color(QPalette::WindowText), QColor(0, 128, 0));
         QVERIFY(name->font().bold());

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "link/d2xxapi.h"
-#include "simenv.h"
+#include "support/simenv.h"
 
 namespace lumidor::d2xx {
 namespace {

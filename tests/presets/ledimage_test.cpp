@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace lumidor {
 namespace {
 
@@ -9,28 +11,38 @@ constexpr LedStyle kStyles[] = {LedStyle::LEDSmall,    LedStyle::LEDLarge,
                                 LedStyle::LEDSqSmall,  LedStyle::LEDSqLarge,
                                 LedStyle::LEDVertical, LedStyle::LEDHorizontal};
 
+QStringList rows(std::initializer_list<const char*> lines) {
+    QStringList list;
+    for (const char* line : lines) {
+        list.append(QString::fromLatin1(line));
+    }
+    return list;
+}
+
 // The preview LEDs' look, kept pixel for pixel.
-const QStringList kNlg{"SSSSSSSSSSSSSSSSSSSSSS", "SSSSSSSSKKKKKKSSSSSSSS", "SSSSSSKKWWWWWWKKSSSSSS",
-                       "SSSSKKWWKKKKKKSSKKSSSS", "SSSKWWKKLLLLLLKKSSKSSS", "SSSKWKLLLLLLLLLLKSKSSS",
-                       "SSKWKLLLWWLLLLLLLKSKSS", "SSKWKLLWWLLLLLLLLKSKSS", "SKWKLLWWLLLLLLLLLLKGKS",
-                       "SKWKLLWLLLLLLLLLLLKGKS", "SKWKLLLLLLLLLLLLLLKGKS", "SKWKLWWLLLLLLLLLLLKGKS",
-                       "SKWKLWWLLLLLLLLLLLKGKS", "SKWKLLLLLLLLLLLLLLKGKS", "SSKSKLLLLLLLLLLLLKGKSS",
-                       "SSKSKLLLLLLLLLLLLKGKSS", "SSSKSKLLLLLLLLLLKGKSSS", "SSSKSSKKLLLLLLKKGGKSSS",
-                       "SSSSKKSSKKKKKKGGKKSSSS", "SSSSSSKKGGGGGGKKSSSSSS", "SSSSSSSSKKKKKKSSSSSSSS",
-                       "SSSSSSSSSSSSSSSSSSSSSS"};
+const QStringList kNlg =
+    rows({"SSSSSSSSSSSSSSSSSSSSSS", "SSSSSSSSKKKKKKSSSSSSSS", "SSSSSSKKWWWWWWKKSSSSSS",
+          "SSSSKKWWKKKKKKSSKKSSSS", "SSSKWWKKLLLLLLKKSSKSSS", "SSSKWKLLLLLLLLLLKSKSSS",
+          "SSKWKLLLWWLLLLLLLKSKSS", "SSKWKLLWWLLLLLLLLKSKSS", "SKWKLLWWLLLLLLLLLLKGKS",
+          "SKWKLLWLLLLLLLLLLLKGKS", "SKWKLLLLLLLLLLLLLLKGKS", "SKWKLWWLLLLLLLLLLLKGKS",
+          "SKWKLWWLLLLLLLLLLLKGKS", "SKWKLLLLLLLLLLLLLLKGKS", "SSKSKLLLLLLLLLLLLKGKSS",
+          "SSKSKLLLLLLLLLLLLKGKSS", "SSSKSKLLLLLLLLLLKGKSSS", "SSSKSSKKLLLLLLKKGGKSSS",
+          "SSSSKKSSKKKKKKGGKKSSSS", "SSSSSSKKGGGGGGKKSSSSSS", "SSSSSSSSKKKKKKSSSSSSSS",
+          "SSSSSSSSSSSSSSSSSSSSSS"});
 
 // The model preview's most used look.
-const QStringList kNsqsm{
-    "SSSSSSSSSSSSSSSS", "SKKKKKKKKKKKKKKS", "SKSSSSSSSSSSSSKS", "SKSKKKKKKKKKKGKS",
-    "SKSKLLLLLLLLKGKS", "SKSKLLWWWLLLKGKS", "SKSKLWWLLLLLKGKS", "SKSKLWLLLLLLKGKS",
-    "SKSKLLLLLLLLKGKS", "SKSKLLLLLLLLKGKS", "SKSKLLLLLLLLKGKS", "SKSKLLLLLLLLKGKS",
-    "SKSKKKKKKKKKKGKS", "SKGGGGGGGGGGGGKS", "SKKKKKKKKKKKKKKS", "SSSSSSSSSSSSSSSS"};
+const QStringList kNsqsm =
+    rows({"SSSSSSSSSSSSSSSS", "SKKKKKKKKKKKKKKS", "SKSSSSSSSSSSSSKS", "SKSKKKKKKKKKKGKS",
+          "SKSKLLLLLLLLKGKS", "SKSKLLWWWLLLKGKS", "SKSKLWWLLLLLKGKS", "SKSKLWLLLLLLKGKS",
+          "SKSKLLLLLLLLKGKS", "SKSKLLLLLLLLKGKS", "SKSKLLLLLLLLKGKS", "SKSKLLLLLLLLKGKS",
+          "SKSKKKKKKKKKKGKS", "SKGGGGGGGGGGGGKS", "SKKKKKKKKKKKKKKS", "SSSSSSSSSSSSSSSS"});
 
 TEST(LedBitmaps, TabledDrawingsAreExact) {
     EXPECT_EQ(ledPixelMap(LedStyle::LEDLarge, false), kNlg);
     EXPECT_EQ(ledPixelMap(LedStyle::LEDSqSmall, false), kNsqsm);
     EXPECT_EQ(ledBitmapName(LedStyle::LEDLarge, false), QStringLiteral("NLG"));
     EXPECT_EQ(ledBitmapName(LedStyle::LEDSqSmall, true), QStringLiteral("BSQSM"));
+    EXPECT_EQ(ledBitmapPath(LedStyle::LEDSqSmall, true), QStringLiteral(":/leds/BSQSM.png"));
 }
 
 int countOf(const QImage& image, QRgb colour) {
@@ -130,6 +142,29 @@ TEST(LedRecolouring, EnclosedSilverIsNotBackground) {
     EXPECT_EQ(image.pixel(18, 4), kLedOutline);
     EXPECT_EQ(image.pixel(0, 0), QColor(255, 255, 255).rgb());
     EXPECT_EQ(image.pixel(21, 21), QColor(255, 255, 255).rgb());
+}
+
+// On a scaled screen each LED pixel becomes a block of its own colour.
+TEST(LedScaling, WholePixelBlocks) {
+    for (const auto& [ratio, factor] :
+         {std::pair{1.0, 1}, {1.25, 1}, {1.5, 2}, {2.0, 2}, {3.0, 3}, {0.5, 1}}) {
+        EXPECT_EQ(ledPixelScale(ratio), factor) << ratio;
+    }
+    const QImage source =
+        ledImage(LedStyle::LEDLarge, false, QColor(0, 0, 255), QColor(255, 255, 255));
+    EXPECT_EQ(pixelScaled(source, 1), source);
+    for (const int factor : {2, 3}) {
+        const QImage big = pixelScaled(source, factor);
+        ASSERT_EQ(big.size(), source.size() * factor);
+        EXPECT_EQ(big.devicePixelRatio(), factor);
+        int blended = 0;
+        for (int y = 0; y < big.height(); ++y) {
+            for (int x = 0; x < big.width(); ++x) {
+                blended += big.pixel(x, y) != source.pixel(x / factor, y / factor) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(blended, 0) << factor;
+    }
 }
 
 TEST(FloodFill, LeavesOtherColoursAndOutsideSeeds) {

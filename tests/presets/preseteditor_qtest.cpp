@@ -9,8 +9,8 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "presets/ui/preseteditorbox.h"
 #include "common/ui/updown.h"
+#include "presets/ui/preseteditorbox.h"
 
 namespace lumidor {
 

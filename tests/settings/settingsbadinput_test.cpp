@@ -128,7 +128,7 @@ TEST(SettingsBadInput, TenMegabyteFile) {
     text += "ChB180=1\r\n[Configuration]\r\nProgram=1\r\n";
 
     QTemporaryDir dir;
-    const QString path = dir.filePath("big.ini");
+    const QString path = dir.filePath(QStringLiteral("big.ini"));
     {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));

@@ -11,6 +11,8 @@
 
 #include "support/files.h"
 
+using namespace Qt::StringLiterals;
+
 namespace lumidor {
 namespace {
 
@@ -325,7 +327,7 @@ TEST_F(SettingsFileTest, FailedWriteLeavesPreviousFileByteForByte) {
     EXPECT_FALSE(out.error.isEmpty());
     EXPECT_EQ(readAll(path()), old);
     // No temporary file is left behind beside it.
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"settings.ini"});
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{u"settings.ini"_s});
 }
 
 TEST_F(SettingsFileTest, ReadOnlyFolderReportsAndKeepsFile) {
@@ -343,22 +345,22 @@ TEST_F(SettingsFileTest, ReadOnlyFolderReportsAndKeepsFile) {
 }
 
 TEST_F(SettingsFileTest, FolderThatIsAFileReports) {
-    writeAll(dir_.filePath("plain"), "x");
-    const QString inside = dir_.filePath("plain/settings.ini");
+    writeAll(dir_.filePath(u"plain"_s), "x");
+    const QString inside = dir_.filePath(u"plain/settings.ini"_s);
     EXPECT_EQ(readSettingsFile(inside).status, SettingsRead::Status::Missing);
     const StoreOutcome out = storePresets(inside, Presets{}, kNeverAsked);
     EXPECT_EQ(out.status, StoreOutcome::Status::Failed);
     EXPECT_FALSE(out.error.isEmpty());
-    EXPECT_EQ(readAll(dir_.filePath("plain")), "x");
+    EXPECT_EQ(readAll(dir_.filePath(u"plain"_s)), "x");
 }
 
 // ---- A file that exists but cannot be read is not replaced unasked ----
 
 TEST_F(SettingsFileTest, FolderUnderTheNameIsUnreadable) {
-    ASSERT_TRUE(QDir(dir_.path()).mkdir("settings.ini"));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(u"settings.ini"_s));
     const SettingsRead r = readSettingsFile(path());
     EXPECT_EQ(r.status, SettingsRead::Status::Unreadable);
-    EXPECT_EQ(r.reason(Lang::English), "it is not an ordinary file");
+    EXPECT_EQ(r.reason(Lang::English), u"it is not an ordinary file"_s);
     EXPECT_EQ(presetsFromIni(r.ini), presetsFromIni(IniFile{}));
 
     int asked = 0;
@@ -382,7 +384,7 @@ TEST_F(SettingsFileTest, OversizedFileIsUnreadableAndKeptUnlessConfirmed) {
     big.replace(0, 14, "[Presets]\nChB1");
     writeAll(path(), big);
     EXPECT_EQ(readSettingsFile(path()).status, SettingsRead::Status::Unreadable);
-    EXPECT_EQ(readSettingsFile(path()).reason(Lang::English), "the file is larger than 16 MiB");
+    EXPECT_EQ(readSettingsFile(path()).reason(Lang::English), u"the file is larger than 16 MiB"_s);
 
     EXPECT_EQ(storePresets(path(), somePresets(), [](const SettingsRead&) { return false; }).status,
               StoreOutcome::Status::Kept);
@@ -404,16 +406,17 @@ TEST(SettingsMessages, NameThePathAndTheReasonInBothLanguages) {
     for (Lang lang : {Lang::Czech, Lang::English}) {
         const Message failed = settingsWriteFailedMessage(lang, path, why);
         EXPECT_EQ(failed.kind, MsgKind::Error);
-        EXPECT_TRUE(failed.text.contains("\"/opt/rc/x.ini\"") && failed.text.contains(why));
+        EXPECT_TRUE(failed.text.contains(u"\"/opt/rc/x.ini\""_s) && failed.text.contains(why));
         const Message unreadable = settingsUnreadableMessage(lang, path, why);
         EXPECT_EQ(unreadable.kind, MsgKind::Warning);
-        EXPECT_TRUE(unreadable.text.contains("\"/opt/rc/x.ini\"") && unreadable.text.contains(why));
+        EXPECT_TRUE(unreadable.text.contains(u"\"/opt/rc/x.ini\""_s) &&
+                    unreadable.text.contains(why));
         const QString question = settingsOverwriteQuestion(lang, path, why);
-        EXPECT_TRUE(question.contains("\"/opt/rc/x.ini\"") && question.contains(why));
+        EXPECT_TRUE(question.contains(u"\"/opt/rc/x.ini\""_s) && question.contains(why));
     }
     // A path holding a placeholder is shown as it is.
-    EXPECT_TRUE(settingsWriteFailedMessage(Lang::English, "/tmp/%2.ini", why)
-                    .text.contains("\"/tmp/%2.ini\""));
+    EXPECT_TRUE(settingsWriteFailedMessage(Lang::English, u"/tmp/%2.ini"_s, why)
+                    .text.contains(u"\"/tmp/%2.ini\""_s));
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace lumidor {
 namespace {
 
 // A drawn LED picture, as image (what tests and callers read) and as pixmap
-// (what is copied to the screen).
+// (what is copied to the screen, enlarged by whole pixels for a scaled screen).
 struct LedPicture {
     QImage image;
     QPixmap pixmap;
@@ -34,9 +34,11 @@ QCache<quint64, LedPicture>& pictureCache() {
     return cache;
 }
 
-LedPicture ledPicture(LedStyle style, bool bordered, const QColor& body, const QColor& border) {
+LedPicture ledPicture(LedStyle style, bool bordered, const QColor& body, const QColor& border,
+                      int scale) {
     // The picture depends on the border colour only when borderless.
     const quint64 key = (quint64{body.rgb() & 0xFFFFFFu} << 32) |
+                        (quint64{static_cast<quint8>(scale)} << 56) |
                         (bordered ? quint64{0} : quint64{border.rgb() & 0xFFFFFFu} << 4) |
                         (quint64{bordered} << 3) | static_cast<quint64>(style);
     QCache<quint64, LedPicture>& cache = pictureCache();
@@ -47,7 +49,7 @@ LedPicture ledPicture(LedStyle style, bool bordered, const QColor& body, const Q
     auto* picture = new LedPicture;
     // Opaque pixels copy to the screen without blending.
     picture->image = ledImage(style, bordered, body, border).convertToFormat(QImage::Format_RGB32);
-    picture->pixmap = QPixmap::fromImage(picture->image);
+    picture->pixmap = QPixmap::fromImage(pixelScaled(picture->image, scale));
     LedPicture shared = *picture;
     cache.insert(key, picture);
     return shared;
@@ -79,10 +81,11 @@ void TALed::buildImages() {
     if (size() != ledSize(style)) {
         resize(ledSize(style));
     }
-    LedPicture on = ledPicture(style, bordered_, trueColor_, borderColor_);
+    scale_ = ledPixelScale(devicePixelRatioF());
+    LedPicture on = ledPicture(style, bordered_, trueColor_, borderColor_, scale_);
     onImage_ = std::move(on.image);
     onPixmap_ = std::move(on.pixmap);
-    LedPicture off = ledPicture(style, bordered_, falseColor_, borderColor_);
+    LedPicture off = ledPicture(style, bordered_, falseColor_, borderColor_, scale_);
     offImage_ = std::move(off.image);
     offPixmap_ = std::move(off.pixmap);
 }
@@ -210,9 +213,14 @@ void TALed::setInterval(int ms) {
 void TALed::paintEvent(QPaintEvent* event) {
     Q_UNUSED(event);
     ++paintCount_;
+    if (ledPixelScale(devicePixelRatioF()) != scale_) {
+        buildImages();  // moved to a screen of another scale
+    }
     QPainter painter(this);
+    // Whatever scaling remains is done by repeating pixels, never by blurring.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QPixmap& pixmap = index_ == 0 ? onPixmap_ : offPixmap_;
-    if (pixmap.size() == size()) {
+    if (pixmap.deviceIndependentSize() == QSizeF(size())) {
         painter.drawPixmap(0, 0, pixmap);
     } else {
         painter.drawPixmap(rect(), pixmap);

@@ -98,6 +98,7 @@ private:
     QPixmap onPixmap_;
     QPixmap offPixmap_;
     int index_ = 1;
+    int scale_ = 1;  // whole-pixel enlargement of the pixmaps
     QTimer* timer_ = nullptr;
 
     int imageChanges_ = 0;

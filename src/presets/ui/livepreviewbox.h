@@ -39,7 +39,4 @@ private:
     int step_ = 0;
 };
 
-// The drawing of the switch module shown in Image1.
-QPixmap moduleDrawing();
-
 }  // namespace lumidor

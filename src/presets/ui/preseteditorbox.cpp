@@ -4,10 +4,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -42,81 +41,11 @@ QFont withPixelSize(QFont font, int pixels, bool bold = false) {
     return font;
 }
 
-enum class Glyph { Clear, Fill, Invert, Open, Save };
-
-// Small pictures for the caption-less buttons, drawn here so the program
-// carries no image files for them.
-QIcon glyph(Glyph kind) {
-    QPixmap pixmap(24, 24);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor ink(0x30, 0x30, 0x30);
-    const QColor tick(0x00, 0x60, 0xC0);
-    auto box = [&](QRectF r, bool checked) {
-        p.setPen(QPen(ink, 1.2));
-        p.setBrush(Qt::white);
-        p.drawRect(r);
-        if (checked) {
-            p.setPen(QPen(tick, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            QPainterPath path;
-            path.moveTo(r.left() + 2, r.center().y());
-            path.lineTo(r.center().x() - 0.5, r.bottom() - 2);
-            path.lineTo(r.right() - 1.5, r.top() + 2);
-            p.setBrush(Qt::NoBrush);
-            p.drawPath(path);
-        }
-    };
-    switch (kind) {
-        case Glyph::Clear:
-        case Glyph::Fill:
-            for (int i = 0; i < 4; ++i) {
-                box(QRectF(2.5 + (i % 2) * 11, 2.5 + static_cast<double>(i / 2) * 11, 8, 8),
-                    kind == Glyph::Fill);
-            }
-            break;
-        case Glyph::Invert:
-            box(QRectF(2.5, 2.5, 8, 8), true);
-            box(QRectF(13.5, 13.5, 8, 8), false);
-            p.setPen(QPen(tick, 1.6, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(QPointF(14, 5), QPointF(20, 5));
-            p.drawLine(QPointF(20, 5), QPointF(20, 10));
-            p.drawLine(QPointF(18, 8), QPointF(20, 10));
-            p.drawLine(QPointF(22, 8), QPointF(20, 10));
-            p.drawLine(QPointF(10, 19), QPointF(4, 19));
-            p.drawLine(QPointF(4, 19), QPointF(4, 14));
-            p.drawLine(QPointF(2, 16), QPointF(4, 14));
-            p.drawLine(QPointF(6, 16), QPointF(4, 14));
-            break;
-        case Glyph::Open: {
-            p.setPen(QPen(QColor(0x8A, 0x6A, 0x10), 1.0));
-            p.setBrush(QColor(0xF0, 0xC8, 0x50));
-            p.drawRect(QRectF(2.5, 6.5, 18, 13));
-            p.drawRect(QRectF(2.5, 4.5, 7, 2));
-            p.setBrush(QColor(0xFA, 0xE0, 0x8A));
-            QPolygonF lid;
-            lid << QPointF(5.5, 10.5) << QPointF(22.5, 10.5) << QPointF(19.5, 19.5)
-                << QPointF(2.5, 19.5);
-            p.drawPolygon(lid);
-            break;
-        }
-        case Glyph::Save:
-            p.setPen(QPen(QColor(0x10, 0x30, 0x70), 1.0));
-            p.setBrush(QColor(0x30, 0x60, 0xB0));
-            p.drawRoundedRect(QRectF(3.5, 3.5, 17, 17), 1.5, 1.5);
-            p.setBrush(Qt::white);
-            p.drawRect(QRectF(6.5, 3.5, 11, 7));
-            p.setBrush(QColor(0xC0, 0xC0, 0xC0));
-            p.drawRect(QRectF(7.5, 14.5, 9, 6));
-            break;
-    }
-    return QIcon(pixmap);
-}
-
-QToolButton* glyphButton(QWidget* parent, const char* name, Glyph kind, int x, int y) {
+// The caption-less buttons show a glyph from the resources (":/glyphs/<glyph>.png").
+QToolButton* glyphButton(QWidget* parent, const char* name, const char* glyph, int x, int y) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(glyph(kind));
+    button->setIcon(QIcon(QStringLiteral(":/glyphs/%1.png").arg(QLatin1String(glyph))));
     button->setIconSize(QSize(24, 24));
     button->setGeometry(x, y, 32, 32);
     button->setCursor(Qt::PointingHandCursor);
@@ -249,11 +178,11 @@ void PresetEditorBox::buildGrid() {
 void PresetEditorBox::buildLists() {
     cbVolbaRezimu = list(this, "cbVolbaRezimu", {8, 271, 236, 22});
     cbVolbaRezimu->setCursor(Qt::PointingHandCursor);
-    btnOpenFile = glyphButton(this, "btnOpenFile", Glyph::Open, 252, 266);
-    btnSaveFile = glyphButton(this, "btnSaveFile", Glyph::Save, 288, 266);
-    btnUnselectAll = glyphButton(this, "btnUnselectAll", Glyph::Clear, 336, 266);
-    btnSelectAll = glyphButton(this, "btnSelectAll", Glyph::Fill, 372, 266);
-    btnReverseSelect = glyphButton(this, "btnReverseSelect", Glyph::Invert, 408, 266);
+    btnOpenFile = glyphButton(this, "btnOpenFile", "open", 252, 266);
+    btnSaveFile = glyphButton(this, "btnSaveFile", "save", 288, 266);
+    btnUnselectAll = glyphButton(this, "btnUnselectAll", "clear", 336, 266);
+    btnSelectAll = glyphButton(this, "btnSelectAll", "fill", 372, 266);
+    btnReverseSelect = glyphButton(this, "btnReverseSelect", "invert", 408, 266);
     btnUnselectAll->setProperty("Tag", 0);
     btnSelectAll->setProperty("Tag", 1);
     btnReverseSelect->setProperty("Tag", 3);

@@ -5,8 +5,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -14,6 +12,7 @@
 #include <QStyle>
 
 #include "common/ui/listutil.h"
+#include "common/ui/pictures.h"
 #include "common/ui/textfit.h"
 #include "common/ui/updown.h"
 #include "settings/configpanel.h"
@@ -118,32 +117,6 @@ QFont listFont() {
     return f;
 }
 
-// A receiver lead (three wires into a plug) after each input label, telling
-// which receiver channel the controls below belong to.
-QPixmap receiverLeadPicture() {
-    QPixmap pm(kPictureWidth, kPictureHeight);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor wires[] = {QColor(0x8B, 0x45, 0x13), QColor(0xD0, 0x20, 0x20),
-                            QColor(0xF0, 0x90, 0x10)};
-    for (int i = 0; i < 3; ++i) {
-        const qreal y = 8.5 + 4 * i;
-        QPainterPath path(QPointF(1, y + (i - 1) * 2.5));
-        path.cubicTo(QPointF(16, y + (i - 1) * 4), QPointF(26, y), QPointF(42, y));
-        p.setPen(QPen(wires[i], 2.2));
-        p.drawPath(path);
-    }
-    p.setPen(QPen(QColor(0x20, 0x20, 0x20), 1));
-    p.setBrush(QColor(0x40, 0x40, 0x40));
-    p.drawRoundedRect(QRectF(42, 4.5, 20, 16), 2, 2);
-    p.setBrush(QColor(0xC8, 0xC8, 0xC8));
-    for (int i = 0; i < 3; ++i) {
-        p.drawRect(QRectF(62, 6.5 + 4 * i, 5, 1.8));
-    }
-    return pm;
-}
-
 }  // namespace
 
 ConfigPanelBox::ConfigPanelBox(QWidget* parent, LangFn lang)
@@ -218,7 +191,9 @@ void ConfigPanelBox::createSeparators() {
 
 void ConfigPanelBox::createStickArea() {
     const ConfigValues defaults;
-    const QPixmap lead = receiverLeadPicture();
+    // A receiver lead (three wires into a plug) after each input label, telling
+    // which receiver channel the controls below belong to.
+    const QPixmap lead = resourcePixmap(QStringLiteral(":/pictures/receiver-lead.png"), this);
     QFont bold = font();
     bold.setBold(true);
 
