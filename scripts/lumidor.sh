@@ -19,6 +19,9 @@ packages=(
   xvfb xauth imagemagick fonts-dejavu-core
   valgrind
 )
+# Windows cross-check, static analysis and the Debian package.
+packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+  clang-tidy dpkg-dev file fakeroot lintian xdotool fonts-dejavu-extra)
 
 install_missing() {
   local missing=()
@@ -68,6 +71,9 @@ case "${1:-}" in
     check_format
     build build -DLUMIDOR_WERROR=ON
     ctest --test-dir build --output-on-failure -j"$(nproc)"
+    scripts/cross-check.sh
+    scripts/package.sh build
+    scripts/package-smoke.sh build/rc-lumidor_*.deb
     # The fuzz targets need clang's libFuzzer; a bounded run of each from its seeds.
     CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DLUMIDOR_BUILD_BENCHMARKS=OFF >/dev/null
     cmake --build build-fuzz -j"$(nproc)" --target reply_fuzz ini_fuzz presetfile_fuzz

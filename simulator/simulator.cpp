@@ -16,7 +16,11 @@
 
 #include "link/d2xxapi.h"
 
+#ifdef _WIN32
+#define LUMIDOR_SIM_EXPORT extern "C" __declspec(dllexport)
+#else
 #define LUMIDOR_SIM_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
 
 namespace {
 
@@ -87,7 +91,11 @@ void trace(const std::string& line) {
     }
 }
 
+// Traces what a call was handed; a null buffer is named, never read.
 std::string hex(const void* data, Dword count) {
+    if (data == nullptr) {
+        return "null, " + std::to_string(count);
+    }
     std::string out;
     char byte[4];
     for (Dword i = 0; i < count; ++i) {
@@ -296,7 +304,7 @@ void copyField(char* buffer, const std::string& text, std::size_t field) {
 
 }  // namespace
 
-LUMIDOR_SIM_EXPORT Status FT_ListDevices(void* arg1, void* arg2, Dword flags) {
+LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_ListDevices(void* arg1, void* arg2, Dword flags) {
     std::lock_guard lock(g_mutex);
     if (auto failed =
             enter("FT_ListDevices", std::to_string(reinterpret_cast<std::uintptr_t>(arg1)) + ", " +
@@ -340,7 +348,7 @@ LUMIDOR_SIM_EXPORT Status FT_ListDevices(void* arg1, void* arg2, Dword flags) {
     return kInvalidParameter;
 }
 
-LUMIDOR_SIM_EXPORT Status FT_OpenEx(void* arg, Dword flags, Handle* handle) {
+LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_OpenEx(void* arg, Dword flags, Handle* handle) {
     std::lock_guard lock(g_mutex);
     const char* name = static_cast<const char*>(arg);
     if (auto failed = enter(
@@ -367,7 +375,7 @@ LUMIDOR_SIM_EXPORT Status FT_OpenEx(void* arg, Dword flags, Handle* handle) {
     return kDeviceNotFound;
 }
 
-LUMIDOR_SIM_EXPORT Status FT_Close(Handle handle) {
+LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_Close(Handle handle) {
     std::lock_guard lock(g_mutex);
     if (auto failed = enter("FT_Close", "")) {
         return *failed;
@@ -379,7 +387,8 @@ LUMIDOR_SIM_EXPORT Status FT_Close(Handle handle) {
     return kOk;
 }
 
-LUMIDOR_SIM_EXPORT Status FT_Write(Handle handle, void* buffer, Dword count, Dword* written) {
+LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_Write(Handle handle, void* buffer, Dword count,
+                                                     Dword* written) {
     std::lock_guard lock(g_mutex);
     if (written != nullptr) {
         *written = 0;
@@ -387,8 +396,11 @@ LUMIDOR_SIM_EXPORT Status FT_Write(Handle handle, void* buffer, Dword count, Dwo
     if (auto failed = enter("FT_Write", hex(buffer, count))) {
         return *failed;
     }
-    if (!valid(handle) || buffer == nullptr || written == nullptr) {
+    if (!valid(handle)) {
         return kInvalidHandle;
+    }
+    if (buffer == nullptr || written == nullptr) {
+        return kInvalidParameter;
     }
     if (pulledOut()) {
         return kIoError;
@@ -402,7 +414,8 @@ LUMIDOR_SIM_EXPORT Status FT_Write(Handle handle, void* buffer, Dword count, Dwo
     return kOk;
 }
 
-LUMIDOR_SIM_EXPORT Status FT_Read(Handle handle, void* buffer, Dword count, Dword* returned) {
+LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_Read(Handle handle, void* buffer, Dword count,
+                                                    Dword* returned) {
     std::lock_guard lock(g_mutex);
     if (returned != nullptr) {
         *returned = 0;
@@ -410,8 +423,11 @@ LUMIDOR_SIM_EXPORT Status FT_Read(Handle handle, void* buffer, Dword count, Dwor
     if (auto failed = enter("FT_Read", std::to_string(count))) {
         return *failed;
     }
-    if (!valid(handle) || buffer == nullptr || returned == nullptr) {
+    if (!valid(handle)) {
         return kInvalidHandle;
+    }
+    if (buffer == nullptr || returned == nullptr) {
+        return kInvalidParameter;
     }
     if (pulledOut()) {
         return kIoError;
@@ -446,7 +462,7 @@ LUMIDOR_SIM_EXPORT Status FT_Read(Handle handle, void* buffer, Dword count, Dwor
     return kOk;
 }
 
-LUMIDOR_SIM_EXPORT Status FT_SetBaudRate(Handle handle, Dword baud) {
+LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_SetBaudRate(Handle handle, Dword baud) {
     std::lock_guard lock(g_mutex);
     if (auto failed = enter("FT_SetBaudRate", std::to_string(baud))) {
         return *failed;
@@ -461,8 +477,10 @@ LUMIDOR_SIM_EXPORT Status FT_SetBaudRate(Handle handle, Dword baud) {
     return kOk;
 }
 
-LUMIDOR_SIM_EXPORT Status FT_SetDataCharacteristics(Handle handle, std::uint8_t wordLength,
-                                                    std::uint8_t stopBits, std::uint8_t parity) {
+LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_SetDataCharacteristics(Handle handle,
+                                                                      std::uint8_t wordLength,
+                                                                      std::uint8_t stopBits,
+                                                                      std::uint8_t parity) {
     std::lock_guard lock(g_mutex);
     if (auto failed = enter("FT_SetDataCharacteristics", std::to_string(wordLength) + ", " +
                                                              std::to_string(stopBits) + ", " +
@@ -478,8 +496,8 @@ LUMIDOR_SIM_EXPORT Status FT_SetDataCharacteristics(Handle handle, std::uint8_t 
     return kOk;
 }
 
-LUMIDOR_SIM_EXPORT Status FT_SetFlowControl(Handle handle, std::uint16_t flow, std::uint8_t xon,
-                                            std::uint8_t xoff) {
+LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_SetFlowControl(Handle handle, std::uint16_t flow,
+                                                              std::uint8_t xon, std::uint8_t xoff) {
     std::lock_guard lock(g_mutex);
     if (auto failed = enter("FT_SetFlowControl", std::to_string(flow) + ", " + std::to_string(xon) +
                                                      ", " + std::to_string(xoff))) {
@@ -495,7 +513,8 @@ LUMIDOR_SIM_EXPORT Status FT_SetFlowControl(Handle handle, std::uint16_t flow, s
 }
 
 #ifndef LUMIDOR_SIM_WITHOUT_SET_TIMEOUTS
-LUMIDOR_SIM_EXPORT Status FT_SetTimeouts(Handle handle, Dword readMs, Dword writeMs) {
+LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_SetTimeouts(Handle handle, Dword readMs,
+                                                           Dword writeMs) {
     std::lock_guard lock(g_mutex);
     if (auto failed =
             enter("FT_SetTimeouts", std::to_string(readMs) + ", " + std::to_string(writeMs))) {
@@ -510,7 +529,7 @@ LUMIDOR_SIM_EXPORT Status FT_SetTimeouts(Handle handle, Dword readMs, Dword writ
 }
 #endif
 
-LUMIDOR_SIM_EXPORT Status FT_GetDriverVersion(Handle handle, Dword* version) {
+LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_GetDriverVersion(Handle handle, Dword* version) {
     std::lock_guard lock(g_mutex);
     if (auto failed = enter("FT_GetDriverVersion", "")) {
         return *failed;
@@ -525,7 +544,7 @@ LUMIDOR_SIM_EXPORT Status FT_GetDriverVersion(Handle handle, Dword* version) {
     return kOk;
 }
 
-LUMIDOR_SIM_EXPORT Status FT_GetLibraryVersion(Dword* version) {
+LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_GetLibraryVersion(Dword* version) {
     std::lock_guard lock(g_mutex);
     if (auto failed = enter("FT_GetLibraryVersion", "")) {
         return *failed;
@@ -536,3 +555,20 @@ LUMIDOR_SIM_EXPORT Status FT_GetLibraryVersion(Dword* version) {
     *version = envNumber("LUMIDOR_SIM_LIBRARY_VERSION", 0x30215);
     return kOk;
 }
+
+// The exports have exactly the types the program calls them through, calling
+// convention included.
+[[maybe_unused]] constexpr ListDevicesFn kListDevicesFits = &FT_ListDevices;
+[[maybe_unused]] constexpr OpenExFn kOpenExFits = &FT_OpenEx;
+[[maybe_unused]] constexpr CloseFn kCloseFits = &FT_Close;
+[[maybe_unused]] constexpr ReadFn kReadFits = &FT_Read;
+[[maybe_unused]] constexpr WriteFn kWriteFits = &FT_Write;
+[[maybe_unused]] constexpr SetBaudRateFn kSetBaudRateFits = &FT_SetBaudRate;
+[[maybe_unused]] constexpr SetDataCharacteristicsFn kSetDataCharacteristicsFits =
+    &FT_SetDataCharacteristics;
+[[maybe_unused]] constexpr SetFlowControlFn kSetFlowControlFits = &FT_SetFlowControl;
+#ifndef LUMIDOR_SIM_WITHOUT_SET_TIMEOUTS
+[[maybe_unused]] constexpr SetTimeoutsFn kSetTimeoutsFits = &FT_SetTimeouts;
+#endif
+[[maybe_unused]] constexpr GetDriverVersionFn kGetDriverVersionFits = &FT_GetDriverVersion;
+[[maybe_unused]] constexpr GetLibraryVersionFn kGetLibraryVersionFits = &FT_GetLibraryVersion;

@@ -5,12 +5,16 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QUrl>
+#include <algorithm>
 
 namespace lumidor {
 namespace {
 
 constexpr Bi kCaption{"O programu: ", "About: "};
 const char* const kMakerPage = "https://www.rc-lumidor.example/";
+constexpr int kUrlLeft = 125;
+// Space kept clear of the group's frame on either side.
+constexpr int kUrlMargin = 8;
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y,
                   int pixelSize, bool bold) {
@@ -31,7 +35,8 @@ AboutBox::AboutBox(QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("GroupBox6"));
     setTitle(kCaption(Lang::Czech));
     Label6 = makeLabel(this, "Label6", QStringLiteral("RC Lumidor v4.0"), 119, 25, 16, true);
-    UrlLabel = makeLabel(this, "UrlLabel", QString::fromLatin1(kMakerPage), 125, 54, 13, false);
+    UrlLabel =
+        makeLabel(this, "UrlLabel", QString::fromLatin1(kMakerPage), kUrlLeft, 54, 13, false);
     UrlLabel->setCursor(Qt::PointingHandCursor);
     UrlLabel->installEventFilter(this);
     Label12 = makeLabel(this, "Label12", QStringLiteral("Version: 1.3.2.0"), 132, 83, 11, false);
@@ -77,6 +82,15 @@ void AboutBox::UrlLabelMouseLeave(QObject* sender) {
     label->setPalette(p);
 }
 
+void AboutBox::resizeEvent(QResizeEvent* event) {
+    QGroupBox::resizeEvent(event);
+    // The address is longer than the place it was given: centred instead of
+    // running past the group's right edge.
+    const int right = kUrlLeft + UrlLabel->width();
+    const int x = right <= width() - kUrlMargin ? kUrlLeft : (width() - UrlLabel->width()) / 2;
+    UrlLabel->move(std::max(x, kUrlMargin), UrlLabel->y());
+}
+
 bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
     if (watched == UrlLabel) {
         switch (event->type()) {
@@ -86,11 +100,21 @@ bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
             case QEvent::Leave:
                 UrlLabelMouseLeave(watched);
                 break;
-            case QEvent::MouseButtonRelease:
-                if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            case QEvent::MouseButtonPress:
+                urlPressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+                break;
+            case QEvent::MouseButtonRelease: {
+                // A click is a press and a release on the link; a release
+                // dragged off it is the user changing their mind.
+                const auto* mouse = static_cast<QMouseEvent*>(event);
+                const bool click = urlPressed_ && mouse->button() == Qt::LeftButton &&
+                                   UrlLabel->rect().contains(mouse->position().toPoint());
+                urlPressed_ = false;
+                if (click) {
                     UrlLabelClick();
                 }
                 break;
+            }
             default:
                 break;
         }

@@ -23,11 +23,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QLabel* Label6;
     QLabel* UrlLabel;
     QLabel* Label12;
+    bool urlPressed_ = false;
 };
 
 }  // namespace lumidor

@@ -14,5 +14,5 @@ int main(int argc, char* argv[]) {
     window.show();
     // Without a window manager nothing activates the window for us.
     window.activateWindow();
-    return app.exec();
+    return QApplication::exec();
 }

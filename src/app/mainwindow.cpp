@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -14,11 +15,13 @@
 #include "app/languagebox.h"
 #include "app/titles.h"
 #include "common/keycuefix.h"
+#include "common/placement.h"
 #include "common/ui/dialogs.h"
 #include "link/ui/interfacebox.h"
 #include "link/usbwatcher.h"
 #include "presets/ui/livepreviewbox.h"
 #include "presets/ui/preseteditorbox.h"
+#include "settings/settingslocation.h"
 #include "settings/ui/configpanelbox.h"
 #include "transfer/switchport.h"
 #include "view/ui/viewform.h"
@@ -29,7 +32,6 @@ namespace {
 constexpr int kClientWidth = 964;
 constexpr int kClientHeight = 820;
 constexpr int kStatusBarHeight = 19;
-const char* const kSettingsFileName = "rc_lumidor_konfigurator_hw_v40.ini";
 
 }  // namespace
 
@@ -77,8 +79,7 @@ TMainForm::TMainForm(const QString& settingsDir, QWidget* parent) : QMainWindow(
 
     setFixedSize(kClientWidth, kClientHeight);
 
-    const QString dir =
-        settingsDir.isEmpty() ? QCoreApplication::applicationDirPath() : settingsDir;
+    const QString dir = settingsDir.isEmpty() ? settingsFolder() : settingsDir;
     settingsPath_ = QDir(dir).filePath(QString::fromLatin1(kSettingsFileName));
 
     connectLifeCycle();
@@ -178,6 +179,10 @@ void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!shown_) {
         shown_ = true;
+        // Placed before the platform window appears, so it does not jump.
+        if (const QScreen* s = screen()) {
+            move(centredOrigin(frameGeometry().size(), s->availableGeometry()));
+        }
         FormShow();
     }
 }

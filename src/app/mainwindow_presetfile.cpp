@@ -1,4 +1,3 @@
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QToolButton>
 
@@ -7,6 +6,7 @@
 #include "common/ui/listutil.h"
 #include "presets/presetfile.h"
 #include "presets/ui/preseteditorbox.h"
+#include "settings/settingslocation.h"
 
 namespace lumidor {
 namespace {
@@ -24,7 +24,7 @@ void TMainForm::connectPresetFiles() {
 }
 
 QString TMainForm::presetFileFolder() {
-    return QCoreApplication::applicationDirPath();
+    return presetDialogFolder();
 }
 
 void TMainForm::btnSaveFileClick() {

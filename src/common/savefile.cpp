@@ -4,8 +4,10 @@
 
 namespace lumidor {
 
-std::optional<QString> replaceFileContents(const QString& path, const QByteArray& bytes) {
+std::optional<QString> replaceFileContents(const QString& path, const QByteArray& bytes,
+                                           LockedFolder locked) {
     QSaveFile file(path);
+    file.setDirectWriteFallback(locked == LockedFolder::InPlaceWhenLocked);
     // Unbuffered, so that a short write (file-size limit, full disk) shows in
     // write()'s count: a buffered flush can lose the shortfall and let commit()
     // put a truncated file in place of a good one.

@@ -6,44 +6,8 @@
 
 #include "link/libraryname.h"
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-
-#include <string>
-#else
-#include <dlfcn.h>
-#endif
-
 namespace lumidor {
 namespace {
-
-// Looked up at every call and never unloaded: the loader keeps one copy, and
-// a driver installed while the program runs becomes visible at the next call.
-void* resolve(const char* function, D2xxStatus& status) {
-#ifdef Q_OS_WIN
-    // The default directories only, never the current one: a library planted
-    // beside a document the user opened must not be loaded.
-    const std::wstring name = QString::fromLatin1(kD2xxLibraryFileName).toStdWString();
-    HMODULE lib = LoadLibraryExW(name.c_str(), nullptr, LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
-    if (lib == nullptr) {
-        status = D2xxStatus::libraryMissing();
-        return nullptr;
-    }
-    void* symbol = reinterpret_cast<void*>(GetProcAddress(lib, function));
-#else
-    // By bare name, so the loader's search path (LD_LIBRARY_PATH included) decides.
-    void* lib = dlopen(kD2xxLibraryFileName, RTLD_NOW | RTLD_LOCAL);
-    if (lib == nullptr) {
-        status = D2xxStatus::libraryMissing();
-        return nullptr;
-    }
-    void* symbol = dlsym(lib, function);
-#endif
-    if (symbol == nullptr) {
-        status = D2xxStatus::functionMissing();
-    }
-    return symbol;
-}
 
 QString libraryName() {
     return QString::fromLatin1(kD2xxLibraryFileName);
@@ -107,10 +71,13 @@ D2XXUnit& D2XXUnit::module() {
 
 template <typename Fn, typename... Args>
 D2xxStatus D2XXUnit::call(const char* name, Args... args) {
-    D2xxStatus status;
-    void* symbol = resolve(name, status);
+    d2xx::Lookup found = d2xx::Lookup::Found;
+    void* symbol = d2xx::findFunction(name, found);
+    if (found == d2xx::Lookup::LibraryMissing) {
+        return D2xxStatus::libraryMissing();
+    }
     if (symbol == nullptr) {
-        return status;
+        return D2xxStatus::functionMissing();
     }
     return D2xxStatus::fromLibrary(reinterpret_cast<Fn>(symbol)(args...));
 }

@@ -5,6 +5,12 @@
 
 #include <cstdint>
 
+#if defined(_WIN32) && !defined(_WIN64)
+#define LUMIDOR_D2XX_CALL __stdcall
+#else
+#define LUMIDOR_D2XX_CALL
+#endif
+
 namespace lumidor::d2xx {
 
 using Handle = void*;
@@ -45,18 +51,34 @@ inline constexpr int kDescriptionSize = 64;
 inline constexpr int kSerialSize = 16;
 
 // Exported function types, in the order of the library's own documentation.
-using ListDevicesFn = Status (*)(void* arg1, void* arg2, Dword flags);
-using OpenExFn = Status (*)(void* arg, Dword flags, Handle* handle);
-using CloseFn = Status (*)(Handle handle);
-using ReadFn = Status (*)(Handle handle, void* buffer, Dword toRead, Dword* returned);
-using WriteFn = Status (*)(Handle handle, void* buffer, Dword toWrite, Dword* written);
-using SetBaudRateFn = Status (*)(Handle handle, Dword baudRate);
-using SetDataCharacteristicsFn = Status (*)(Handle handle, std::uint8_t wordLength,
-                                            std::uint8_t stopBits, std::uint8_t parity);
-using SetFlowControlFn = Status (*)(Handle handle, std::uint16_t flowControl, std::uint8_t xon,
-                                    std::uint8_t xoff);
-using SetTimeoutsFn = Status (*)(Handle handle, Dword readTimeout, Dword writeTimeout);
-using GetDriverVersionFn = Status (*)(Handle handle, Dword* version);
-using GetLibraryVersionFn = Status (*)(Dword* version);
+// They carry the library's calling convention: 32-bit Windows builds of it use
+// __stdcall, and a call through a plain pointer there would leave the stack
+// unbalanced after every call.
+using ListDevicesFn = Status(LUMIDOR_D2XX_CALL*)(void* arg1, void* arg2, Dword flags);
+using OpenExFn = Status(LUMIDOR_D2XX_CALL*)(void* arg, Dword flags, Handle* handle);
+using CloseFn = Status(LUMIDOR_D2XX_CALL*)(Handle handle);
+using ReadFn = Status(LUMIDOR_D2XX_CALL*)(Handle handle, void* buffer, Dword toRead,
+                                          Dword* returned);
+using WriteFn = Status(LUMIDOR_D2XX_CALL*)(Handle handle, void* buffer, Dword toWrite,
+                                           Dword* written);
+using SetBaudRateFn = Status(LUMIDOR_D2XX_CALL*)(Handle handle, Dword baudRate);
+using SetDataCharacteristicsFn = Status(LUMIDOR_D2XX_CALL*)(Handle handle, std::uint8_t wordLength,
+                                                            std::uint8_t stopBits,
+                                                            std::uint8_t parity);
+using SetFlowControlFn = Status(LUMIDOR_D2XX_CALL*)(Handle handle, std::uint16_t flowControl,
+                                                    std::uint8_t xon, std::uint8_t xoff);
+using SetTimeoutsFn = Status(LUMIDOR_D2XX_CALL*)(Handle handle, Dword readTimeout,
+                                                 Dword writeTimeout);
+using GetDriverVersionFn = Status(LUMIDOR_D2XX_CALL*)(Handle handle, Dword* version);
+using GetLibraryVersionFn = Status(LUMIDOR_D2XX_CALL*)(Dword* version);
+
+// Where a function of the library is looked for, and what was missing.
+enum class Lookup { Found, LibraryMissing, FunctionMissing };
+
+// Loads the library by its file name through the system's own search, every
+// time, and looks the function up in it. The library is never unloaded, so a
+// driver installed while the program runs is found at the next call. Null,
+// with `result` saying what was missing, when there is no such function.
+void* findFunction(const char* name, Lookup& result);
 
 }  // namespace lumidor::d2xx

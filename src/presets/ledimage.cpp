@@ -101,7 +101,7 @@ QImage ledBitmap(LedStyle style, bool bordered) {
         }
         return all;
     }();
-    return bitmaps[static_cast<size_t>(static_cast<int>(style) * 2 + (bordered ? 1 : 0))];
+    return bitmaps[static_cast<size_t>(style) * 2 + (bordered ? 1 : 0)];
 }
 
 void floodFill(QImage& image, QPoint seed, QRgb target, QColor colour) {

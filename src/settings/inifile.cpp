@@ -1,5 +1,8 @@
 #include "settings/inifile.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
 #include <limits>
 
 namespace lumidor {
@@ -8,16 +11,47 @@ namespace {
 constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
 
 // ASCII only: names are matched the same way whatever bytes surround them, so
-// a UTF-8 name is never folded into a different one.
-QByteArray folded(QByteArrayView name) {
-    QByteArray out(name.data(), name.size());
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
+// a UTF-8 name is never folded into a different one. A table rather than a
+// test per byte: every lookup folds its name.
+constexpr std::array<char, 256> kFold = [] {
+    std::array<char, 256> t{};
+    for (int c = 0; c < 256; ++c) {
+        t[static_cast<size_t>(c)] = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
     }
-    return out;
+    return t;
+}();
+
+void foldInto(QByteArrayView name, char* out) {
+    std::transform(name.begin(), name.end(), out,
+                   [](char c) { return kFold[static_cast<unsigned char>(c)]; });
 }
+
+// A folded name to look up. Short names (all the program's own) fold into a
+// buffer on the stack that the hash reads through a borrowing QByteArray, so a
+// lookup allocates nothing; a store of the whole file makes hundreds of them.
+class FoldedKey {
+public:
+    explicit FoldedKey(QByteArrayView name) {
+        if (name.size() > kInline) {
+            key_ = QByteArray(name.size(), Qt::Uninitialized);
+            foldInto(name, key_.data());
+            return;
+        }
+        foldInto(name, buffer_);
+        key_ = QByteArray::fromRawData(buffer_, name.size());
+    }
+    FoldedKey(const FoldedKey&) = delete;
+    FoldedKey& operator=(const FoldedKey&) = delete;
+
+    const QByteArray& key() const { return key_; }
+    // A copy that owns its bytes, for keeping in an index.
+    QByteArray owned() const { return QByteArray(key_.constData(), key_.size()); }
+
+private:
+    static constexpr qsizetype kInline = 64;
+    char buffer_[kInline];
+    QByteArray key_;
+};
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -101,13 +135,22 @@ IniFile IniFile::parse(QByteArrayView text) {
     Section* current = nullptr;
     qsizetype pos = 0;
     const qsizetype size = text.size();
-    while (pos < size) {
-        qsizetype end = pos;
-        bool hasNul = false;
-        while (end < size && text[end] != '\n' && text[end] != '\r') {
-            hasNul = hasNul || text[end] == '\0';
-            ++end;
+    // The next CR and LF at or after pos, found with memchr and kept until
+    // passed, so each byte is scanned once per kind even in a CR-only file.
+    qsizetype nextCr = -1;
+    qsizetype nextLf = -1;
+    const auto next = [&](char c, qsizetype& found) {
+        if (found < pos && found != size) {
+            const void* hit = std::memchr(text.data() + pos, c, static_cast<size_t>(size - pos));
+            found = hit != nullptr ? static_cast<const char*>(hit) - text.data() : size;
         }
+    };
+    while (pos < size) {
+        next('\r', nextCr);
+        next('\n', nextLf);
+        const qsizetype end = std::min(nextCr, nextLf);
+        const bool hasNul =
+            std::memchr(text.data() + pos, '\0', static_cast<size_t>(end - pos)) != nullptr;
         const QByteArrayView line = trimmed(text.sliced(pos, end - pos));
         // CR LF counts as one line end, a lone CR or LF as one each.
         pos = end + ((end + 1 < size && text[end] == '\r' && text[end + 1] == '\n') ? 2 : 1);
@@ -130,7 +173,7 @@ IniFile IniFile::parse(QByteArrayView text) {
         if (name.isEmpty() || findEntry(*current, name) != nullptr) {
             continue;
         }
-        current->index.insert(folded(name), static_cast<int>(current->entries.size()));
+        current->index.insert(FoldedKey(name).owned(), static_cast<int>(current->entries.size()));
         current->entries.push_back(
             {QByteArray(name.data(), name.size()), trimmed(line.sliced(eq + 1)).toByteArray()});
     }
@@ -155,23 +198,25 @@ QByteArray IniFile::toBytes() const {
 }
 
 const IniFile::Section* IniFile::find(QByteArrayView section) const {
-    const auto it = sectionIndex_.constFind(folded(section));
+    const FoldedKey key(section);
+    const auto it = sectionIndex_.constFind(key.key());
     return it == sectionIndex_.cend() ? nullptr : &sections_[static_cast<size_t>(*it)];
 }
 
 IniFile::Section& IniFile::findOrAppend(QByteArrayView section) {
-    QByteArray key = folded(section);
-    const auto it = sectionIndex_.constFind(key);
+    const FoldedKey key(section);
+    const auto it = sectionIndex_.constFind(key.key());
     if (it != sectionIndex_.cend()) {
         return sections_[static_cast<size_t>(*it)];
     }
-    sectionIndex_.insert(std::move(key), static_cast<int>(sections_.size()));
+    sectionIndex_.insert(key.owned(), static_cast<int>(sections_.size()));
     sections_.push_back({QByteArray(section.data(), section.size()), {}, {}});
     return sections_.back();
 }
 
 IniFile::Entry* IniFile::findEntry(Section& s, QByteArrayView key) {
-    const auto it = s.index.constFind(folded(key));
+    const FoldedKey lookup(key);
+    const auto it = s.index.constFind(lookup.key());
     return it == s.index.cend() ? nullptr : &s.entries[static_cast<size_t>(*it)];
 }
 
@@ -180,7 +225,8 @@ std::optional<QByteArray> IniFile::value(QByteArrayView section, QByteArrayView 
     if (s == nullptr) {
         return std::nullopt;
     }
-    const auto it = s->index.constFind(folded(key));
+    const FoldedKey lookup(key);
+    const auto it = s->index.constFind(lookup.key());
     if (it == s->index.cend()) {
         return std::nullopt;
     }
@@ -198,7 +244,7 @@ void IniFile::setValue(QByteArrayView section, QByteArrayView key, QByteArrayVie
         e->value = value.toByteArray();
         return;
     }
-    s.index.insert(folded(key), static_cast<int>(s.entries.size()));
+    s.index.insert(FoldedKey(key).owned(), static_cast<int>(s.entries.size()));
     s.entries.push_back({key.toByteArray(), value.toByteArray()});
 }
 

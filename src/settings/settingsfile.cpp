@@ -62,8 +62,19 @@ int listIndex(const IniFile& ini, QByteArrayView section, const ListKey& list, i
     return v >= 0 && v < list.count ? v : -1;
 }
 
-QByteArray cellKey(int number) {
-    return "ChB" + QByteArray::number(number);
+// Cell numbers run to 180 (outputs 5-8 start at 101).
+constexpr size_t kCellKeySlots = 181;
+
+// Built once: a load or a store asks for all 160 of them.
+const QByteArray& cellKey(int number) {
+    static const std::array<QByteArray, kCellKeySlots> keys = [] {
+        std::array<QByteArray, kCellKeySlots> k;
+        for (int n : canonicalCellNumbers()) {
+            k[static_cast<size_t>(n)] = "ChB" + QByteArray::number(n);
+        }
+        return k;
+    }();
+    return keys[static_cast<size_t>(number)];
 }
 
 const ConfigValues kConfigDefaults{};
@@ -181,7 +192,9 @@ SettingsRead readSettingsFile(const QString& path, qint64 maxSize) {
 }
 
 std::optional<QString> writeSettingsFile(const QString& path, const QByteArray& bytes) {
-    return replaceFileContents(path, bytes);
+    // A locked portable copy is updated in place rather than refused after a
+    // transfer that worked.
+    return replaceFileContents(path, bytes, LockedFolder::InPlaceWhenLocked);
 }
 
 namespace {

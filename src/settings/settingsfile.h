@@ -14,7 +14,7 @@ namespace lumidor {
 
 // A settings file is a few kilobytes; anything this large is not one, and
 // reading it whole would only waste memory.
-inline constexpr qint64 kMaxSettingsFileSize = 16 * 1024 * 1024;
+inline constexpr qint64 kMaxSettingsFileSize = qint64{16} * 1024 * 1024;
 
 // ---- Mapping between the file's keys and the program's values ----
 

@@ -64,6 +64,29 @@ constexpr std::array<ErrorCode, 6> kErrorCodes{{
 // always seen between the reason and the hint.
 constexpr char kHintBreak[] = "\n\r\n\r";
 
+// A reply that neither accepts nor names an error still tells the user
+// something went wrong; silence would leave them guessing whether it worked.
+constexpr Bi kUnexpectedAnswer{"RC Lumidor vrátil neočekávanou odpověď: \"",
+                               "The RC Lumidor gave an unexpected answer: \""};
+constexpr char kUnexpectedEnd[] = "\" !!!\r\n\r\n";
+
+// The reply as the user can read it: printable ASCII as it came, every other
+// byte as \xHH, so a stray NUL or control code cannot hide or garble the box.
+QString readableReply(const QString& reply) {
+    QString shown;
+    shown.reserve(reply.size());
+    for (const QChar c : reply) {
+        const char16_t u = c.unicode();
+        if (u >= 0x20 && u < 0x7F) {
+            shown.append(c);
+        } else {
+            shown.append(QStringLiteral("\\x") +
+                         QString::number(u, 16).toUpper().rightJustified(2, QLatin1Char('0')));
+        }
+    }
+    return shown;
+}
+
 }  // namespace
 
 QString replyText(const QByteArray& received) {
@@ -93,6 +116,10 @@ Messages transferResultMessages(const QString& reply, TransferKind kind, Lang la
         const int indent = lang == Lang::Czech ? e.czIndent : e.enIndent;
         shown.append({MsgKind::Error, said + e.reason(lang) + QLatin1String(kHintBreak) +
                                           QString(indent, QLatin1Char(' ')) + e.hint(lang)});
+    }
+    if (shown.isEmpty()) {
+        shown.append({MsgKind::Error, kUnexpectedAnswer(lang) + readableReply(said) +
+                                          QLatin1String(kUnexpectedEnd) + kTryAgain(lang)});
     }
     return shown;
 }

@@ -25,7 +25,8 @@ bool replyAccepted(const QString& reply);
 
 // The boxes a reply earns, in the order they are shown: the success box for
 // the given kind, then one error box per error code found in the reply. An
-// empty reply counts as "Error#0". A reply with nothing recognisable earns none.
+// empty reply counts as "Error#0". A reply with nothing recognisable earns one
+// error box quoting it, bytes outside printable ASCII written as \xHH.
 Messages transferResultMessages(const QString& reply, TransferKind kind, Lang lang);
 
 }  // namespace lumidor

@@ -104,8 +104,12 @@ private Q_SLOTS:
                                   " - RC Lumidor není správně připojen nebo neodpovída !!!", 20,
                                   kRetryCz)}}
             << false;
+        // Neither success nor a code: the answer is quoted, nothing is stored.
         QTest::newRow("neither success nor code")
-            << true << Lang::English << QByteArray("BUSY\\r") << Messages{} << false;
+            << true << Lang::English << QByteArray("BUSY\\r")
+            << Messages{{MsgKind::Error, QStringLiteral("The RC Lumidor gave an unexpected answer: "
+                                                        "\"BUSY\" !!!\r\n\r\nPlease try again.")}}
+            << false;
     }
 
     void replies() {

@@ -49,6 +49,28 @@ private Q_SLOTS:
         QVERIFY(!other.font().underline());
     }
 
+    // A release dragged off the link, or one without a press on it, opens nothing;
+    // the address stays inside the group at its own size.
+    void aboutLinkIgnoresCancelledClicksAndFits() {
+        AboutBox box(nullptr);
+        box.setGeometry(0, 0, 339, 122);
+        QLabel* link = box.urlLabel();
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "recordUrl");
+        box.show();
+        openedUrls.clear();
+        QTest::mousePress(link, Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(link->width() + 20, 2));
+        QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mousePress(link, Qt::RightButton, {}, QPoint(2, 2));
+        QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(2, 2));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(openedUrls.size(), 0);
+
+        QVERIFY(link->geometry().left() >= 8);
+        QVERIFY(link->geometry().right() < box.width() - 8);
+        QCOMPARE(link->size(), link->sizeHint());
+    }
+
     // The pressed flag names the active language and cannot be clicked again.
     void languageButtonsStartCzechAndSwitchExclusively() {
         LanguageBox box(nullptr);

@@ -161,6 +161,22 @@ private Q_SLOTS:
         checkIdle();
     }
 
+    // An answer that neither accepts nor names an error: quoted in an error box, nothing stored.
+    void unexpectedAnswerIsShownNotStored() {
+        setLanguage(Lang::English);
+        const QString settings =
+            dir_.filePath(QStringLiteral("rc_lumidor_konfigurator_hw_v40.ini"));
+        QFile::remove(settings);  // earlier cases share the folder
+        port_->reply = QByteArray("OK?\x01", 4);
+        form_->BitBtn6Click();
+        QCOMPARE(dialogs_->shown,
+                 Messages({{MsgKind::Error,
+                            QStringLiteral("The RC Lumidor gave an unexpected answer: "
+                                           "\"OK?\\x01\" !!!\r\n\r\nPlease try again.")}}));
+        QVERIFY(!QFile::exists(settings));
+        checkIdle();
+    }
+
     void converterCannotBeOpened() {
         setLanguage(Lang::English);
         port_->canOpen = false;

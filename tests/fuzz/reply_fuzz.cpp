@@ -28,10 +28,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const Lang lang : {Lang::Czech, Lang::English}) {
             const Messages boxes = transferResultMessages(reply, kind, lang);
             require(boxes.size() <= 7);
+            require(!boxes.isEmpty());
             require(!reply.isEmpty() || boxes.size() == 1);
             for (const Message& m : boxes) {
-                require(m.kind == MsgKind::Information ||
+                const bool quoted =
+                    boxes.size() == 1 && m.kind == MsgKind::Error && !m.text.startsWith(reply);
+                require(m.kind == MsgKind::Information || quoted ||
                         m.text.startsWith(reply.isEmpty() ? QStringLiteral("Error#0") : reply));
+                // A quoted answer never carries a raw control byte into the box.
+                for (const QChar c :
+                     quoted ? m.text.left(m.text.indexOf(QLatin1String(" !!!"))) : QString()) {
+                    require(c.unicode() >= 0x20);
+                }
             }
         }
     }

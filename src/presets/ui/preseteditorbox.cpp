@@ -179,7 +179,7 @@ void PresetEditorBox::buildGrid() {
             int x = columnX(c);
             int y = top + 3;
             if (o <= 2) {
-                QFrame* panel = panels_[static_cast<size_t>((o - 1) * 2 + (c > 10 ? 1 : 0))];
+                QFrame* panel = panels_[static_cast<size_t>(o - 1) * 2 + (c > 10 ? 1 : 0)];
                 host = panel;
                 x -= panel->x();
                 y -= panel->y();

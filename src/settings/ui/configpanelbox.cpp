@@ -14,6 +14,7 @@
 
 #include "common/ui/listutil.h"
 #include "common/ui/pictures.h"
+#include "common/ui/textfit.h"
 #include "common/ui/updown.h"
 #include "settings/configpanel.h"
 #include "settings/ui/configwidgets.h"
@@ -293,6 +294,11 @@ void ConfigPanelBox::applyLanguage(Lang lang) {
     for (QSlider* bar : {tbLeft1, tbRight1, tbLeft0, tbRight0}) {
         keepStickLimit(bar, lang);
     }
+    // Some texts are longer in one language than the narrow lists allow.
+    for (QComboBox* l : findChildren<QComboBox*>()) {
+        fitItems(l);
+    }
+    fitText(eVoltage);
 }
 
 void ConfigPanelBox::relabel(Lang lang) {

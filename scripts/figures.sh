@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Figures behind the robustness claims; long, so not part of the test command.
+#   scripts/figures.sh fuzz [runs]    every libFuzzer target in tests/fuzz for
+#                                     <runs> executions each (default 10 million)
+#   scripts/figures.sh crash [kills]  kills a child at random moments while it
+#                                     stores settings / saves a preset file,
+#                                     <kills> times each (default 100)
+#   scripts/figures.sh unplug         the converter unplugged at each step of a
+#                                     transfer against the simulator
+#   scripts/figures.sh all
+# Run it niced on a shared machine:  nice -n 19 scripts/figures.sh all
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$here"
+work="${LUMIDOR_FIGURES_DIR:-/tmp/lumidor-figures}"
+mkdir -p "$work"
+
+fuzz() {
+  local runs="${1:-10000000}"
+  CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DLUMIDOR_BUILD_BENCHMARKS=OFF >/dev/null
+  local targets=()
+  for src in tests/fuzz/*_fuzz.cpp; do targets+=("$(basename "$src" .cpp)"); done
+  cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]}" >/dev/null
+  for t in "${targets[@]}"; do
+    local seeds="tests/fuzz/corpus/${t%_fuzz}" corpus="$work/$t-corpus" log="$work/$t.log"
+    mkdir -p "$corpus"
+    [ -d "$seeds" ] || seeds=""
+    local start=$SECONDS status=0
+    # Findings (crash-*, leak-*, timeout-*) land in the work folder.
+    ASAN_OPTIONS=detect_leaks=0 "build-fuzz/tests/fuzz/$t" -runs="$runs" -max_len=4096 \
+      -print_final_stats=1 -artifact_prefix="$work/$t-" "$corpus" $seeds >"$log" 2>&1 || status=$?
+    local secs=$((SECONDS - start))
+    local execs rate rss
+    execs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"
+    rate="$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")"
+    rss="$(sed -n 's/^stat::peak_rss_mb: *//p' "$log")"
+    local found
+    found="$(find "$work" -maxdepth 1 -name "$t-*" -type f | wc -l)"
+    echo "fuzz $t: ${execs:-?} executions in ${secs} s (${rate:-?}/s), peak RSS ${rss:-?} MB," \
+         "exit $status, findings $found, corpus $(find "$corpus" -type f | wc -l) inputs"
+  done
+}
+
+crash() {
+  local kills="${1:-100}"
+  cmake -S . -B build -G Ninja >/dev/null
+  cmake --build build -j"$(nproc)" --target lumidor_faults >/dev/null
+  local helper=build/bench/lumidor_faults
+  for kind in settings presetfile; do
+    local file="$work/crash-$kind" bad=0 seen=0
+    rm -f "$file" "$file".*
+    # Start from a complete A.
+    "$helper" store "$file" "$kind" a & local pid=$!
+    while [ ! -e "$file.running" ]; do sleep 0.01; done
+    kill -9 "$pid"; wait "$pid" 2>/dev/null || true
+    for i in $(seq 1 "$kills"); do
+      local which=a; [ $((i % 2)) = 1 ] && which=b
+      rm -f "$file.running"
+      "$helper" store "$file" "$kind" "$which" & pid=$!
+      while [ ! -e "$file.running" ] && kill -0 "$pid" 2>/dev/null; do sleep 0.001; done
+      # A random moment within 20 ms of storing over and over.
+      sleep "0.0$(printf '%02d' $((RANDOM % 20)))"
+      kill -9 "$pid"; wait "$pid" 2>/dev/null || true
+      seen=$((seen + 1))
+      if ! "$helper" check "$file" "$kind"; then
+        bad=$((bad + 1))
+        cp "$file" "$work/crash-$kind-bad-$i"
+      fi
+    done
+    echo "crash $kind: $seen kills, $bad files neither the complete old nor the complete new one"
+  done
+}
+
+unplug() {
+  cmake -S . -B build -G Ninja >/dev/null
+  cmake --build build -j"$(nproc)" --target lumidor_faults lumidor_simulator >/dev/null
+  # The simulator counts calls after the variable is set: 1 open, 2 and 3 the
+  # two writes, 4 the read, 5 the close.
+  for after in 0 1 2 3 4; do
+    LD_LIBRARY_PATH="$here/build/simulator" build/bench/lumidor_faults unplug "$after" ||
+      echo "unplug after $after calls: FAILED (no message, or settings stored)"
+  done
+}
+
+case "${1:-all}" in
+  fuzz) fuzz "${2:-}" ;;
+  crash) crash "${2:-}" ;;
+  unplug) unplug ;;
+  all) unplug; crash; fuzz ;;
+  *) echo "usage: $0 fuzz [runs] | crash [kills] | unplug | all" >&2; exit 2 ;;
+esac

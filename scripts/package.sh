@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds the Debian package in the given build folder (default build/) and
+# checks it with lintian; any lintian error fails the script.
+#   scripts/package.sh [build-dir]   ->  <build-dir>/rc-lumidor_<version>_<arch>.deb
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$here"
+dir="${1:-build}"
+
+if [ ! -f "$dir/CMakeCache.txt" ]; then
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+rm -f "$dir"/rc-lumidor_*.deb
+cmake --build "$dir" -j"$(nproc)" --target package >/dev/null
+deb="$(ls "$dir"/rc-lumidor_*.deb)"
+echo "package: $deb"
+dpkg-deb --field "$deb" Package Version Section Maintainer Depends
+lintian --fail-on error --suppress-tags binary-without-manpage "$deb"
+echo "package: lintian reports no error"
