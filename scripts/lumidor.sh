@@ -71,6 +71,7 @@ case "${1:-}" in
     check_format
     build build -DLUMIDOR_WERROR=ON
     ctest --test-dir build --output-on-failure -j"$(nproc)"
+    scripts/tidy.sh build
     scripts/cross-check.sh
     scripts/package.sh build
     scripts/package-smoke.sh build/rc-lumidor_*.deb

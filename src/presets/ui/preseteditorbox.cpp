@@ -78,7 +78,7 @@ inline constexpr Bi kUndoKeysHint{
 class PatternStep : public QUndoCommand {
 public:
     PatternStep(std::function<void(const Pattern&)> restore, Pattern before, Pattern after)
-        : restore_(std::move(restore)), before_(std::move(before)), after_(std::move(after)) {}
+        : restore_(std::move(restore)), before_(before), after_(after) {}
 
     void undo() override { restore_(before_); }
     void redo() override {
@@ -509,7 +509,7 @@ void PresetEditorBox::recordChange() {
     }
     undo_->push(
         new PatternStep([this](const Pattern& p) { restoreFromHistory(p); }, recorded_, now));
-    recorded_ = std::move(now);
+    recorded_ = now;
 }
 
 void PresetEditorBox::restoreFromHistory(const Pattern& pattern) {

@@ -263,7 +263,7 @@ void ConfigPanelBox::createStickArea() {
                 QStringLiteral("lbl%1%2").arg(QLatin1String(scale[i].text), suffix));
             label->setAlignment(scale[i].align | Qt::AlignTop);
             label->setGeometry(scale[i].left, kRowScale, 60, 16);
-            scaleLabels_[static_cast<size_t>(half * 3 + i)] = label;
+            scaleLabels_[static_cast<size_t>(half) * 3 + static_cast<size_t>(i)] = label;
         }
     }
 }

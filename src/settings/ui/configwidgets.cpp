@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace lumidor {
 
@@ -25,7 +26,8 @@ void FontedList::changeEvent(QEvent* event) {
     // Nothing is sized or shown yet while the list is being made; any later
     // font change goes the usual way (and builds the popup then).
     if (event->type() == QEvent::FontChange && constructing_) {
-        QWidget::changeEvent(event);
+        // QComboBox's handler is skipped on purpose: it would build the popup.
+        QWidget::changeEvent(event);  // NOLINT(bugprone-parent-virtual-call)
         return;
     }
     if (event->type() == QEvent::FontChange) {
@@ -69,7 +71,7 @@ void NeutralBandBar::paintEvent(QPaintEvent* event) {
     }
     const auto xOf = [&](int v) {
         const double f = double(std::clamp(v, min_, max_) - min_) / double(max_ - min_);
-        return groove.left() + 1 + int(f * (groove.width() - 2) + 0.5);
+        return groove.left() + 1 + static_cast<int>(std::lround(f * (groove.width() - 2)));
     };
     const int x0 = xOf(selStart_);
     const int x1 = xOf(selEnd_);
