@@ -90,7 +90,20 @@ void TALed::buildImages() {
 }
 
 void TALed::redraw() {
-    update();
+    if (paintedByParent_) {
+        Q_EMIT PictureChanged(this);
+    } else {
+        update();
+    }
+}
+
+void TALed::setPaintedByParent(bool byParent) {
+    paintedByParent_ = byParent;
+    setVisible(!byParent);
+}
+
+void TALed::paintInParent(QPainter& painter, qreal ratio) {
+    drawAt(painter, geometry(), ratio);
 }
 
 void TALed::showImage(int index) {
@@ -210,17 +223,21 @@ void TALed::setInterval(int ms) {
 
 void TALed::paintEvent(QPaintEvent* event) {
     Q_UNUSED(event);
-    if (ledPixelScale(devicePixelRatioF()) != scale_) {
+    QPainter painter(this);
+    drawAt(painter, rect(), devicePixelRatioF());
+}
+
+void TALed::drawAt(QPainter& painter, const QRect& place, qreal ratio) {
+    if (ledPixelScale(ratio) != scale_) {
         buildImages();  // moved to a screen of another scale
     }
-    QPainter painter(this);
     // Whatever scaling remains is done by repeating pixels, never by blurring.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QPixmap& pixmap = index_ == 0 ? onPixmap_ : offPixmap_;
-    if (pixmap.deviceIndependentSize() == QSizeF(size())) {
-        painter.drawPixmap(0, 0, pixmap);
+    if (pixmap.deviceIndependentSize() == QSizeF(place.size())) {
+        painter.drawPixmap(place.topLeft(), pixmap);
     } else {
-        painter.drawPixmap(rect(), pixmap);
+        painter.drawPixmap(place, pixmap);
     }
 }
 

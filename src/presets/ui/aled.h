@@ -7,6 +7,7 @@
 
 #include "presets/ledimage.h"
 
+class QPainter;
 class QTimer;
 
 namespace lumidor {
@@ -56,11 +57,21 @@ public:
     // before; pictures are shared between all LEDs of the program.
     static int picturesDrawn();
 
+    // Many LEDs side by side repaint cheaper as one widget than as many: an
+    // LED painted by its parent stays hidden and repaints nothing itself; it
+    // emits PictureChanged, and the parent draws it at its place with
+    // paintInParent() (ratio: the parent's device pixel ratio).
+    void setPaintedByParent(bool byParent);
+    bool isPaintedByParent() const { return paintedByParent_; }
+    void paintInParent(QPainter& painter, qreal ratio);
+
 Q_SIGNALS:
     void OnTimer(TALed* sender);
     void OnMouseEnter(TALed* sender);
     void OnMouseLeave(TALed* sender);
     void OnClick(TALed* sender);
+    // Only while painted by the parent: the picture to show has changed.
+    void PictureChanged(TALed* sender);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -76,6 +87,7 @@ private:
     void blinkTick();
     void setColour(QColor& stored, const QColor& colour, int shownWith);
     void redraw();
+    void drawAt(QPainter& painter, const QRect& place, qreal ratio);
 
     QColor trueColor_{0x00, 0xFF, 0x00};
     QColor falseColor_{0xC0, 0xC0, 0xC0};
@@ -93,6 +105,7 @@ private:
     int index_ = 1;
     int scale_ = 1;  // whole-pixel enlargement of the pixmaps
     QTimer* timer_ = nullptr;
+    bool paintedByParent_ = false;
 };
 
 }  // namespace lumidor

@@ -10,6 +10,7 @@
 #include "common/jpegimage.h"
 #include "common/mnemonic.h"
 #include "presets/ui/aled.h"
+#include "view/ui/lamppanel.h"
 
 namespace lumidor {
 namespace {
@@ -118,9 +119,14 @@ void TViewForm::buildGroups() {
         labels_[i] = label;
     }
 
+    // Over the pictures and labels, one panel per model draws its lamps.
+    for (size_t g = 0; g < groups_.size(); ++g) {
+        panels_[g] = new LampPanel(groups_[g]);
+    }
     for (size_t i = 0; i < modelLamps().size(); ++i) {
         const LampSpec& spec = modelLamps()[i];
-        auto* led = new TALed(groups_[static_cast<size_t>(spec.model)]);
+        LampPanel* panel = panels_[static_cast<size_t>(spec.model)];
+        auto* led = new TALed(panel);
         led->setObjectName(QString::fromLatin1(spec.name));
         led->setBlink(spec.blinkMs > 0);
         if (spec.blinkMs > 0) {
@@ -140,6 +146,7 @@ void TViewForm::buildGroups() {
                 led->setToolTip((*spec.hint)(Lang::Czech));
             }
         }
+        panel->addLamp(led);
         lamps_[i] = led;
     }
 }
@@ -201,9 +208,12 @@ void TViewForm::chbCarClick() {
 }
 
 void TViewForm::setCarLamps(bool on) {
+    LampPanel* panel = panels_[static_cast<size_t>(Model::Car)];
+    panel->holdRepaints();
     for (size_t i = kFollowingLamps; i < lamps_.size(); ++i) {
         lamps_[i]->setValue(on);
     }
+    panel->releaseRepaints();
 }
 
 void TViewForm::follow(const LedStates& leds) {
@@ -211,10 +221,16 @@ void TViewForm::follow(const LedStates& leds) {
                                 simulationBox(Model::Quadcopter)->isChecked(),
                                 simulationBox(Model::Boat)->isChecked()};
     const auto states = followStep(leds, boxes);
+    for (LampPanel* panel : panels_) {
+        panel->holdRepaints();
+    }
     for (size_t i = 0; i < states.size(); ++i) {
         if (states[i]) {
             lamps_[i]->setValue(*states[i]);
         }
+    }
+    for (LampPanel* panel : panels_) {
+        panel->releaseRepaints();
     }
 }
 

@@ -12,6 +12,7 @@ class QLabel;
 
 namespace lumidor {
 
+class LampPanel;
 class TALed;
 
 // The model preview window: the live preview played on an aeroplane, a
@@ -60,6 +61,7 @@ private:
     std::array<QGroupBox*, 4> groups_{};
     std::array<QCheckBox*, 4> boxes_{};
     std::array<QLabel*, 5> pictures_{};
+    std::array<LampPanel*, 4> panels_{};
     std::array<TALed*, kFollowingLamps + kCarLamps> lamps_{};
     std::array<QLabel*, 24> labels_{};
     bool picturesLoaded_ = false;
