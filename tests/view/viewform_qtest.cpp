@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 
 #include "app/languagebox.h"
 #include "app/mainwindow.h"
@@ -35,6 +36,14 @@ class ViewFormTest : public QObject {
     void open() {
         form_->SpeedButton1Click();
         QVERIFY(view()->isVisible());
+    }
+    // Open with nothing moving on its own: no preview timer, no blinking car.
+    void openStill() {
+        open();
+        QVERIFY(QTest::qWaitForWindowExposed(view()));
+        form_->timer1()->stop();  // the first activation starts it
+        QTest::mouseClick(child<QCheckBox>("chbCar"), Qt::LeftButton);
+        QCoreApplication::processEvents();
     }
     void toEnglish() { QTest::mouseClick(form_->languageBox()->englishButton(), Qt::LeftButton); }
     // Each following lamp against the preview LED of its output.
@@ -135,27 +144,54 @@ private Q_SLOTS:
 
     // A write that changes nothing costs no repaint.
     void unchangedStatesCostNothing() {
+        openStill();
         const LedStates leds{true, false, true, false, true, false, true, false};
         view()->follow(leds);
-        QCoreApplication::processEvents();
+        QTest::qWait(50);
         test::PaintCounter paints;
         view()->follow(leds);
         QCoreApplication::processEvents();
-        QCOMPARE(paints.leds, 0);
+        QVERIFY2(paints.others.filter(QStringLiteral("LampPanel")).isEmpty(),
+                 qPrintable(paints.others.join(QLatin1Char(' '))));
     }
 
-    // A tick in which every output changes repaints the 32 lamps and nothing
-    // else of the window (the pictures beneath them stay as they are).
+    // A tick in which every output changes repaints the eight preview LEDs
+    // and, here, each model's lamps in one go; nothing beneath the lamps (the
+    // pictures) is painted again.
     void tickRepaintsOnlyTheLamps() {
-        open();
-        QVERIFY(QTest::qWaitForWindowExposed(view()));
+        openStill();
         form_->Timer1Timer();
         QCoreApplication::processEvents();
         test::PaintCounter paints;
         form_->Timer1Timer();
         QCoreApplication::processEvents();
-        QCOMPARE(paints.leds, 8 + kFollowingLamps);
-        QVERIFY2(paints.others.isEmpty(), qPrintable(paints.others.join(QLatin1Char(' '))));
+        QCOMPARE(paints.leds, 8);
+        QCOMPARE(paints.others, QStringList(3, QStringLiteral("/lumidor::LampPanel")));
+    }
+
+    // The pointer over a lamp shows the lamp's tip and, where it has one, the
+    // help cursor; beside a lamp it reaches the picture as before.
+    void lampTipsUnderThePointer() {
+        open();
+        QVERIFY(QTest::qWaitForWindowExposed(view()));
+        for (const char* name : {"qcLED5", "aeroLED7", "carLED3"}) {
+            TALed* lamp = child<TALed>(name);
+            QWidget* model = lamp->parentWidget()->parentWidget();
+            const QPoint centre = lamp->geometry().center();
+            QWidget* under = model->childAt(centre);
+            QVERIFY2(under == lamp->parentWidget(), name);
+            QMouseEvent move(QEvent::MouseMove, centre, under->mapToGlobal(centre), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(under, &move);
+            QHelpEvent help(QEvent::ToolTip, centre, under->mapToGlobal(centre));
+            QCoreApplication::sendEvent(under, &help);
+            QCOMPARE(QToolTip::text(), lamp->toolTip());
+            QCOMPARE(under->cursor().shape(),
+                     lamp->toolTip().isEmpty() ? Qt::ArrowCursor : Qt::WhatsThisCursor);
+            QToolTip::hideText();
+            const QPoint beside = lamp->geometry().topLeft() - QPoint(1, 1);
+            QVERIFY2(model->childAt(beside) != lamp->parentWidget(), name);
+        }
     }
 
     // The car shows its box from the first show; the box switches all
