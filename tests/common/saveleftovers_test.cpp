@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "common/savefile.h"
@@ -12,51 +13,43 @@
 namespace lumidor {
 namespace {
 
-TEST(SaveLeftovers, OnlyTheWritersOwnTemporaryNamesCount) {
-    const struct {
-        const char* candidate;
-        bool leftover;
-    } cases[] = {
-        {"pattern.rcl.eDQVKz", true},   {"pattern.rcl.mzrgSF", true},
-        {"pattern.rcl.backup", false},  {"pattern.rcl.Backup", false},
-        {"pattern.rcl.BACKUP", false},  {"pattern.rcl.eDQVK", false},
-        {"pattern.rcl.eDQVKzz", false}, {"pattern.rcl.eDQ1Kz", false},
-        {"pattern.rclxeDQVKz", false},  {"Pattern.rcl.eDQVKz", false},
-        {"other.rcl.eDQVKz", false},    {"pattern.rcl", false},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(
-            isSaveLeftoverName(QStringLiteral("pattern.rcl"), QString::fromLatin1(c.candidate)),
-            c.leftover)
-            << c.candidate;
-    }
-    // The random letters would take the X's place in such a name.
-    EXPECT_FALSE(isSaveLeftoverName(QStringLiteral("aXXXXXXb"), QStringLiteral("aXXXXXXb.eDQVKz")));
-}
-
-TEST(SaveLeftovers, ASaveRemovesOldLeftoversOfItsOwnFileOnly) {
+// A save removes the temporary files killed saves of the same file left, and
+// nothing the user may have put there, nor what another copy of the program
+// is writing right now.
+TEST(SaveLeftovers, ASaveRemovesOnlyOldLeftoversOfItsOwnFile) {
     QTemporaryDir dir;
     const auto at = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+    const struct {
+        const char* name;
+        bool old;
+        bool removed;
+    } files[] = {
+        {"pattern.rcl.eDQVKz", true, true},   {"pattern.rcl.mzrgSF", true, true},
+        {"pattern.rcl.YlUWJO", false, false},  // another save under way
+        {"pattern.rcl.backup", true, false},  {"pattern.rcl.Backup", true, false},
+        {"pattern.rcl.BACKUP", true, false},  {"pattern.rcl.eDQVK", true, false},
+        {"pattern.rcl.eDQVKzz", true, false}, {"pattern.rcl.eDQ1Kz", true, false},
+        {"pattern.rclxeDQVKz", true, false},  {"Pattern.rcl.eDQVKz", true, false},
+        {"other.rcl.eDQVKz", true, false},
+    };
     const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-120);
-    const char* oldFiles[] = {"pattern.rcl.eDQVKz", "pattern.rcl.backup", "other.rcl.eDQVKz"};
-    for (const char* name : oldFiles) {
-        ASSERT_TRUE(test::writeAll(at(name), "x"));
-        QFile f(at(name));
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(f.setFileTime(old, QFileDevice::FileModificationTime));
+    for (const auto& f : files) {
+        ASSERT_TRUE(test::writeAll(at(f.name), "x"));
+        QFile file(at(f.name));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(!f.old || file.setFileTime(old, QFileDevice::FileModificationTime));
     }
-    // Another copy of the program may be saving right now.
-    ASSERT_TRUE(test::writeAll(at("pattern.rcl.YlUWJO"), "x"));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("pattern.rcl.WUphHZ")));
 
     ASSERT_FALSE(replaceFileContents(at("pattern.rcl"), "new").has_value());
 
-    EXPECT_FALSE(QFile::exists(at("pattern.rcl.eDQVKz")));
-    for (const char* kept : {"pattern.rcl.backup", "other.rcl.eDQVKz", "pattern.rcl.YlUWJO",
-                             "pattern.rcl.WUphHZ", "pattern.rcl"}) {
-        EXPECT_TRUE(QFileInfo::exists(at(kept))) << kept;
-    }
     EXPECT_EQ(test::readAll(at("pattern.rcl")), "new");
+    for (const auto& f : files) {
+        EXPECT_EQ(QFileInfo::exists(at(f.name)), !f.removed) << f.name;
+    }
+    EXPECT_TRUE(QFileInfo(at("pattern.rcl.WUphHZ")).isDir());
+    // The random letters would take the X's place in such a name.
+    EXPECT_FALSE(isSaveLeftoverName(QStringLiteral("aXXXXXXb"), QStringLiteral("aXXXXXXb.eDQVKz")));
 }
 
 }  // namespace
