@@ -90,16 +90,16 @@ void TALed::buildImages() {
 }
 
 void TALed::redraw() {
-    if (paintedByParent_) {
-        Q_EMIT PictureChanged(this);
+    if (parentPaints_) {
+        parentPaints_(this);
     } else {
         update();
     }
 }
 
-void TALed::setPaintedByParent(bool byParent) {
-    paintedByParent_ = byParent;
-    setVisible(!byParent);
+void TALed::setPaintedByParent(ChangeHandler changed) {
+    parentPaints_ = std::move(changed);
+    setVisible(!parentPaints_);
 }
 
 void TALed::paintInParent(QPainter& painter, qreal ratio) {

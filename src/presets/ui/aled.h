@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
+#include <functional>
 
 #include "presets/ledimage.h"
 
@@ -59,10 +60,13 @@ public:
 
     // Many LEDs side by side repaint cheaper as one widget than as many: an
     // LED painted by its parent stays hidden and repaints nothing itself; it
-    // emits PictureChanged, and the parent draws it at its place with
-    // paintInParent() (ratio: the parent's device pixel ratio).
-    void setPaintedByParent(bool byParent);
-    bool isPaintedByParent() const { return paintedByParent_; }
+    // calls `changed` whenever the picture to show changes (as often as every
+    // preview step, so no signal), and the parent draws it at its place with
+    // paintInParent() (ratio: the parent's device pixel ratio). An empty
+    // handler makes the LED paint itself again.
+    using ChangeHandler = std::function<void(TALed*)>;
+    void setPaintedByParent(ChangeHandler changed);
+    bool isPaintedByParent() const { return bool(parentPaints_); }
     void paintInParent(QPainter& painter, qreal ratio);
 
 Q_SIGNALS:
@@ -70,8 +74,6 @@ Q_SIGNALS:
     void OnMouseEnter(TALed* sender);
     void OnMouseLeave(TALed* sender);
     void OnClick(TALed* sender);
-    // Only while painted by the parent: the picture to show has changed.
-    void PictureChanged(TALed* sender);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -105,7 +107,7 @@ private:
     int index_ = 1;
     int scale_ = 1;  // whole-pixel enlargement of the pixmaps
     QTimer* timer_ = nullptr;
-    bool paintedByParent_ = false;
+    ChangeHandler parentPaints_;
 };
 
 }  // namespace lumidor

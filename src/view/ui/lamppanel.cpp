@@ -24,8 +24,7 @@ LampPanel::LampPanel(QWidget* model) : QWidget(model) {
 
 void LampPanel::addLamp(TALed* lamp) {
     lamps_.append(lamp);
-    lamp->setPaintedByParent(true);
-    connect(lamp, &TALed::PictureChanged, this, &LampPanel::lampChanged);
+    lamp->setPaintedByParent([this](TALed* changed) { lampChanged(changed); });
     setMask(mask() + lamp->geometry());
     setVisible(true);
     update(lamp->geometry());
@@ -90,9 +89,11 @@ void LampPanel::mouseMoveEvent(QMouseEvent* event) {
 void LampPanel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const qreal ratio = devicePixelRatioF();
-    const QRegion& region = event->region();
+    // A lamp the asked-for area only touches is drawn whole: the painter
+    // keeps to the area, and testing the area's pieces would cost more.
+    const QRect area = event->rect();
     for (TALed* lamp : lamps_) {
-        if (region.intersects(lamp->geometry())) {
+        if (area.intersects(lamp->geometry())) {
             lamp->paintInParent(painter, ratio);
         }
     }
