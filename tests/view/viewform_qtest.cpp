@@ -293,6 +293,8 @@ private Q_SLOTS:
         QTest::mouseClick(child<QCheckBox>("CheckBox1"), Qt::LeftButton);
         const bool beacon = child<TALed>("aeroLED1")->Value();
         view()->close();
+        // Unseen, the car blinks no more; it lights up again at the next show.
+        QVERIFY(!child<TALed>("carLED3")->isBlinking());
         form_->Timer1Timer();
         const int widgets = int(view()->findChildren<QObject*>().size());
         for (int i = 0; i < 100; ++i) {
@@ -305,6 +307,7 @@ private Q_SLOTS:
         QCOMPARE(child<QCheckBox>("CheckBox1")->text(), QStringLiteral("simulace zakázána"));
         QCOMPARE(child<TALed>("aeroLED1")->Value(), beacon);
         QVERIFY(child<QCheckBox>("CheckBox2")->isChecked());
+        QVERIFY(child<TALed>("carLED3")->isBlinking());
     }
 
     // Bytes that are not a picture give no picture, and its place turns blank

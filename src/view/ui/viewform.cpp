@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <algorithm>
@@ -266,6 +267,16 @@ void TViewForm::showEvent(QShowEvent* event) {
     // The window itself takes the focus, so Esc closes it right away; Tab
     // moves on to the boxes.
     setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void TViewForm::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // Closed, the car's indicators would go on blinking unseen, waking the
+    // program several times a second for the rest of the run. The next show
+    // lights them again from the car's box.
+    if (!event->spontaneous()) {
+        setCarLamps(false);
+    }
 }
 
 void TViewForm::keyPressEvent(QKeyEvent* event) {
