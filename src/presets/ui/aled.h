@@ -66,7 +66,6 @@ public:
     // handler makes the LED paint itself again.
     using ChangeHandler = std::function<void(TALed*)>;
     void setPaintedByParent(ChangeHandler changed);
-    bool isPaintedByParent() const { return bool(parentPaints_); }
     void paintInParent(QPainter& painter, qreal ratio);
 
 Q_SIGNALS:
