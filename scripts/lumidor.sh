@@ -17,7 +17,7 @@ packages=(
   libjpeg62-turbo-dev libudev-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth imagemagick fonts-dejavu-core
-  valgrind
+  valgrind time
 )
 # Windows cross-check, static analysis and the Debian package.
 packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix

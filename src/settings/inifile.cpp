@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 
@@ -11,47 +13,81 @@ namespace {
 constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
 
 // ASCII only: names are matched the same way whatever bytes surround them, so
-// a UTF-8 name is never folded into a different one. A table rather than a
-// test per byte: every lookup folds its name.
-constexpr std::array<char, 256> kFold = [] {
-    std::array<char, 256> t{};
-    for (int c = 0; c < 256; ++c) {
-        t[static_cast<size_t>(c)] = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    }
-    return t;
-}();
-
-void foldInto(QByteArrayView name, char* out) {
-    std::transform(name.begin(), name.end(), out,
-                   [](char c) { return kFold[static_cast<unsigned char>(c)]; });
+// a UTF-8 name is never folded into a different one. Arithmetic rather than a
+// table: every lookup folds its name, and a table read is a checked memory
+// access in the sanitizer builds.
+unsigned char folded(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return static_cast<unsigned char>(static_cast<unsigned>(u - 'A') < 26U ? u + ('a' - 'A') : u);
 }
 
-// A folded name to look up. Short names (all the program's own) fold into a
-// buffer on the stack that the hash reads through a borrowing QByteArray, so a
-// lookup allocates nothing; a store of the whole file makes hundreds of them.
-class FoldedKey {
-public:
-    explicit FoldedKey(QByteArrayView name) {
-        if (name.size() > kInline) {
-            key_ = QByteArray(name.size(), Qt::Uninitialized);
-            foldInto(name, key_.data());
-            return;
-        }
-        foldInto(name, buffer_);
-        key_ = QByteArray::fromRawData(buffer_, name.size());
+// FNV-1a over the folded bytes, so names that match hash alike.
+size_t foldedHash(QByteArrayView name) {
+    std::uint64_t h = 14695981039346656037ULL;
+    for (const char c : name) {
+        h = (h ^ folded(c)) * 1099511628211ULL;
     }
-    FoldedKey(const FoldedKey&) = delete;
-    FoldedKey& operator=(const FoldedKey&) = delete;
+    return static_cast<size_t>(h);
+}
 
-    const QByteArray& key() const { return key_; }
-    // A copy that owns its bytes, for keeping in an index.
-    QByteArray owned() const { return QByteArray(key_.constData(), key_.size()); }
+bool sameName(QByteArrayView a, QByteArrayView b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    // Names are nearly always asked for as they are spelled in the file.
+    if (a.isEmpty() || std::memcmp(a.data(), b.data(), static_cast<size_t>(a.size())) == 0) {
+        return true;
+    }
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (folded(a[i]) != folded(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
 
-private:
-    static constexpr qsizetype kInline = 64;
-    char buffer_[kInline];
-    QByteArray key_;
-};
+void place(std::vector<int>& slots, int position, size_t hash) {
+    const size_t mask = slots.size() - 1;
+    size_t i = hash & mask;
+    while (slots[i] >= 0) {
+        i = (i + 1) & mask;
+    }
+    slots[i] = position;
+}
+
+// The position whose name matches, or -1. nameAt(position) gives the Name
+// there, view(span) its bytes.
+template <class Index, class NameAt, class View>
+int lookup(const Index& index, QByteArrayView name, NameAt nameAt, View view) {
+    if (index.slots.empty()) {
+        return -1;
+    }
+    const size_t hash = foldedHash(name);
+    const size_t mask = index.slots.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const int position = index.slots[i];
+        if (position < 0) {
+            return -1;
+        }
+        const auto& n = nameAt(position);
+        if (n.hash == hash && sameName(view(n.span), name)) {
+            return position;
+        }
+    }
+}
+
+// Indexes the next position (index.used), whose name is not yet indexed.
+template <class Index, class NameAt>
+void add(Index& index, NameAt nameAt) {
+    if (static_cast<size_t>(index.used + 1) * 2 > index.slots.size()) {
+        index.slots.assign(std::max<size_t>(16, index.slots.size() * 2), -1);
+        for (int p = 0; p < index.used; ++p) {
+            place(index.slots, p, nameAt(p).hash);
+        }
+    }
+    place(index.slots, index.used, nameAt(index.used).hash);
+    ++index.used;
+}
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -131,8 +167,11 @@ IniFile IniFile::parse(QByteArrayView text) {
     if (text.startsWith(kUtf8Bom)) {
         text = text.sliced(kUtf8Bom.size());
     }
+    // The arena starts as the file; every name and value is a stretch of it.
+    ini.text_ = text.toByteArray();
+    text = ini.text_;
 
-    Section* current = nullptr;
+    int current = -1;
     qsizetype pos = 0;
     const qsizetype size = text.size();
     // The next CR and LF at or after pos, found with memchr and kept until
@@ -159,10 +198,14 @@ IniFile IniFile::parse(QByteArrayView text) {
             continue;
         }
         if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
-            current = &ini.findOrAppend(trimmed(line.sliced(1, line.size() - 2)));
+            const QByteArrayView name = trimmed(line.sliced(1, line.size() - 2));
+            current = ini.sectionPosition(name);
+            if (current < 0) {
+                current = ini.addSection(ini.spanOf(name));
+            }
             continue;
         }
-        if (current == nullptr) {
+        if (current < 0) {
             continue;
         }
         const qsizetype eq = line.indexOf('=');
@@ -170,26 +213,33 @@ IniFile IniFile::parse(QByteArrayView text) {
             continue;
         }
         const QByteArrayView name = trimmed(line.first(eq));
-        if (name.isEmpty() || findEntry(*current, name) != nullptr) {
+        Section& section = ini.sections_[static_cast<size_t>(current)];
+        if (name.isEmpty() || ini.entryPosition(section, name) >= 0) {
             continue;
         }
-        current->index.insert(FoldedKey(name).owned(), static_cast<int>(current->entries.size()));
-        current->entries.push_back(
-            {QByteArray(name.data(), name.size()), trimmed(line.sliced(eq + 1)).toByteArray()});
+        ini.addEntry(section, ini.spanOf(name), ini.spanOf(trimmed(line.sliced(eq + 1))));
     }
     return ini;
 }
 
 QByteArray IniFile::toBytes() const {
+    qsizetype size = 0;
+    for (const Section& s : sections_) {
+        size += s.name.span.size + 6;  // [Name] CR LF, and the empty line after
+        for (const Entry& e : s.entries) {
+            size += e.name.span.size + e.value.size + 3;
+        }
+    }
     QByteArray out;
+    out.reserve(size);
     for (const Section& s : sections_) {
         out += '[';
-        out += s.name;
+        out += view(s.name.span);
         out += "]\r\n";
         for (const Entry& e : s.entries) {
-            out += e.name;
+            out += view(e.name.span);
             out += '=';
-            out += e.value;
+            out += view(e.value);
             out += "\r\n";
         }
         out += "\r\n";
@@ -197,75 +247,120 @@ QByteArray IniFile::toBytes() const {
     return out;
 }
 
-const IniFile::Section* IniFile::find(QByteArrayView section) const {
-    const FoldedKey key(section);
-    const auto it = sectionIndex_.constFind(key.key());
-    return it == sectionIndex_.cend() ? nullptr : &sections_[static_cast<size_t>(*it)];
+IniFile::Span IniFile::append(QByteArrayView bytes) {
+    const Span s{text_.size(), bytes.size()};
+    text_.append(bytes.data(), bytes.size());
+    return s;
 }
 
-IniFile::Section& IniFile::findOrAppend(QByteArrayView section) {
-    const FoldedKey key(section);
-    const auto it = sectionIndex_.constFind(key.key());
-    if (it != sectionIndex_.cend()) {
-        return sections_[static_cast<size_t>(*it)];
+IniFile::Name IniFile::named(Span name) const {
+    return {name, foldedHash(view(name))};
+}
+
+int IniFile::sectionPosition(QByteArrayView section) const {
+    // Files hold two sections, so comparing beats hashing; the index is for
+    // a file edited into many.
+    constexpr size_t kScanned = 4;
+    if (sections_.size() <= kScanned) {
+        for (size_t i = 0; i < sections_.size(); ++i) {
+            if (sameName(view(sections_[i].name.span), section)) {
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
     }
-    sectionIndex_.insert(key.owned(), static_cast<int>(sections_.size()));
-    sections_.push_back({QByteArray(section.data(), section.size()), {}, {}});
-    return sections_.back();
+    return lookup(
+        sectionIndex_, section,
+        [this](int p) -> const Name& { return sections_[static_cast<size_t>(p)].name; },
+        [this](Span s) { return view(s); });
 }
 
-IniFile::Entry* IniFile::findEntry(Section& s, QByteArrayView key) {
-    const FoldedKey lookup(key);
-    const auto it = s.index.constFind(lookup.key());
-    return it == s.index.cend() ? nullptr : &s.entries[static_cast<size_t>(*it)];
+int IniFile::addSection(Span name) {
+    sections_.push_back({named(name), {}, {}});
+    add(sectionIndex_,
+        [this](int p) -> const Name& { return sections_[static_cast<size_t>(p)].name; });
+    return static_cast<int>(sections_.size()) - 1;
+}
+
+int IniFile::entryPosition(const Section& s, QByteArrayView key) const {
+    return lookup(
+        s.index, key, [&](int p) -> const Name& { return s.entries[static_cast<size_t>(p)].name; },
+        [this](Span span) { return view(span); });
+}
+
+void IniFile::addEntry(Section& s, Span name, Span value) {
+    s.entries.push_back({named(name), value});
+    add(s.index, [&](int p) -> const Name& { return s.entries[static_cast<size_t>(p)].name; });
+}
+
+std::optional<QByteArrayView> IniFile::valueView(QByteArrayView section, QByteArrayView key) const {
+    const int sp = sectionPosition(section);
+    if (sp < 0) {
+        return std::nullopt;
+    }
+    const Section& s = sections_[static_cast<size_t>(sp)];
+    const int ep = entryPosition(s, key);
+    if (ep < 0) {
+        return std::nullopt;
+    }
+    return view(s.entries[static_cast<size_t>(ep)].value);
 }
 
 std::optional<QByteArray> IniFile::value(QByteArrayView section, QByteArrayView key) const {
-    const Section* s = find(section);
-    if (s == nullptr) {
-        return std::nullopt;
-    }
-    const FoldedKey lookup(key);
-    const auto it = s->index.constFind(lookup.key());
-    if (it == s->index.cend()) {
-        return std::nullopt;
-    }
-    return s->entries[static_cast<size_t>(*it)].value;
+    const auto v = valueView(section, key);
+    return v ? std::optional<QByteArray>(v->toByteArray()) : std::nullopt;
 }
 
 std::optional<int> IniFile::integer(QByteArrayView section, QByteArrayView key) const {
-    const auto v = value(section, key);
+    const auto v = valueView(section, key);
     return v ? parseIniInteger(*v) : std::nullopt;
 }
 
 void IniFile::setValue(QByteArrayView section, QByteArrayView key, QByteArrayView value) {
-    Section& s = findOrAppend(section);
-    if (Entry* e = findEntry(s, key)) {
-        e->value = value.toByteArray();
+    int sp = sectionPosition(section);
+    if (sp < 0) {
+        sp = addSection(append(section));
+    }
+    Section& s = sections_[static_cast<size_t>(sp)];
+    const int ep = entryPosition(s, key);
+    if (ep < 0) {
+        const Span name = append(key);
+        addEntry(s, name, append(value));
         return;
     }
-    s.index.insert(FoldedKey(key).owned(), static_cast<int>(s.entries.size()));
-    s.entries.push_back({key.toByteArray(), value.toByteArray()});
+    Entry& e = s.entries[static_cast<size_t>(ep)];
+    if (value.size() <= e.value.size) {
+        // The old stretch holds the new value; a store rewrites most keys
+        // with values of the same length.
+        std::memmove(text_.data() + e.value.offset, value.data(),
+                     static_cast<size_t>(value.size()));
+        e.value.size = value.size();
+    } else {
+        e.value = append(value);
+    }
 }
 
 void IniFile::setInteger(QByteArrayView section, QByteArrayView key, int value) {
-    setValue(section, key, QByteArray::number(value));
+    std::array<char, 16> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    setValue(section, key, QByteArrayView(digits.data(), end - digits.data()));
 }
 
 QList<QByteArray> IniFile::sectionNames() const {
     QList<QByteArray> names;
     names.reserve(static_cast<qsizetype>(sections_.size()));
     for (const Section& s : sections_) {
-        names.append(s.name);
+        names.append(view(s.name.span).toByteArray());
     }
     return names;
 }
 
 QList<QByteArray> IniFile::keyNames(QByteArrayView section) const {
     QList<QByteArray> names;
-    if (const Section* s = find(section)) {
-        for (const Entry& e : s->entries) {
-            names.append(e.name);
+    const int sp = sectionPosition(section);
+    if (sp >= 0) {
+        for (const Entry& e : sections_[static_cast<size_t>(sp)].entries) {
+            names.append(view(e.name.span).toByteArray());
         }
     }
     return names;

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QHash>
 #include <QList>
 #include <optional>
 #include <vector>
@@ -58,23 +57,51 @@ public:
     bool isEmpty() const { return sections_.empty(); }
 
 private:
+    // Names and values are stretches of one arena (text_): the parsed file
+    // first, then whatever setValue adds. A whole file then costs a handful of
+    // allocations instead of several per key; a replaced value's old bytes stay
+    // behind until the object goes, which is one store.
+    struct Span {
+        qsizetype offset = 0;
+        qsizetype size = 0;
+    };
+    // Open addressing over positions in a list; the names stay in the arena.
+    struct NameIndex {
+        std::vector<int> slots;  // -1 for free; a power of two, at most half used
+        int used = 0;
+    };
+    // A name with the hash of its folded bytes, kept so that a growing index
+    // and a lookup that misses need not read the name.
+    struct Name {
+        Span span;
+        size_t hash = 0;
+    };
     struct Entry {
-        QByteArray name;
-        QByteArray value;
+        Name name;
+        Span value;
     };
     struct Section {
-        QByteArray name;
+        Name name;
         std::vector<Entry> entries;
-        QHash<QByteArray, int> index;  // folded name -> position in entries
+        NameIndex index;
     };
 
-    const Section* find(QByteArrayView section) const;
-    Section& findOrAppend(QByteArrayView section);
-    // Adds a key unless the section already has it; used by parse and setValue.
-    static Entry* findEntry(Section& s, QByteArrayView key);
+    QByteArrayView view(Span s) const { return {text_.constData() + s.offset, s.size}; }
+    // Where a view into text_ lies in it.
+    Span spanOf(QByteArrayView inText) const {
+        return {inText.data() - text_.constData(), inText.size()};
+    }
+    Span append(QByteArrayView bytes);
+    int sectionPosition(QByteArrayView section) const;
+    int addSection(Span name);
+    int entryPosition(const Section& s, QByteArrayView key) const;
+    void addEntry(Section& s, Span name, Span value);
+    Name named(Span name) const;
+    std::optional<QByteArrayView> valueView(QByteArrayView section, QByteArrayView key) const;
 
+    QByteArray text_;
     std::vector<Section> sections_;
-    QHash<QByteArray, int> sectionIndex_;  // folded name -> position in sections_
+    NameIndex sectionIndex_;
 };
 
 // A value as the settings file holds it: an optionally signed decimal integer,

@@ -2,35 +2,23 @@
 // bytes, loading must give values the controls can take, and what a store
 // writes must read back as the same values and write back unchanged.
 #include <cstdint>
-#include <cstdlib>
 
+#include "fuzzcheck.h"
 #include "settings/settingsfile.h"
 
-namespace {
-
-void check(bool ok) {
-    if (!ok) {
-        std::abort();
-    }
-}
-
-bool within(int v, int low, int high) {
-    return v >= low && v <= high;
-}
-
-}  // namespace
-
-// Every run stores a whole file (~190 keys, ~3 KB) and reads it back: about a
-// thousand short-lived blocks. With the sanitizer's default quarantine of
-// 256 MB each freed block stays poisoned until that much has passed through,
-// so every run touched fresh pages and the process grew to hundreds of MB.
-// A small quarantine still catches use after free within a run.
+// Every run stores a whole file (~190 keys, ~3 KB) and reads it back. With the
+// sanitizer's default quarantine of 256 MB each freed block stays poisoned
+// until that much has passed through, so every run touched fresh pages and the
+// process grew to hundreds of MB. A small quarantine still catches use after
+// free within a run.
 extern "C" const char* __asan_default_options() {
     return "detect_leaks=0:quarantine_size_mb=16:malloc_context_size=8";
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lumidor;
+    using fuzz::check;
+    using fuzz::within;
     const IniFile ini = IniFile::parse(
         QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     const Presets p = presetsFromIni(ini);

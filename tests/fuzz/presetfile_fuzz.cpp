@@ -2,26 +2,14 @@
 // reads at most one file's worth of cells, gives list indexes the lists can
 // take, and what it read writes back and reads again as the same.
 #include <cstdint>
-#include <cstdlib>
 
+#include "fuzzcheck.h"
 #include "presets/presetfile.h"
-
-namespace {
-
-void check(bool ok) {
-    if (!ok) {
-        std::abort();
-    }
-}
-
-bool within(int v, int low, int high) {
-    return v >= low && v <= high;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lumidor;
+    using fuzz::check;
+    using fuzz::within;
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     PresetGrid current;
     current.setCell(180, true);
