@@ -3,6 +3,8 @@
 //   lumidor_faults store <file> <settings|presetfile> <a|b>
 //       stores the A, then B, then A ... presets into the file until killed;
 //       <file>.running appears once the first store is done
+//   lumidor_faults once <file> <settings|presetfile> <a|b>
+//       one store, as the next save after the kills
 //   lumidor_faults check <file> <settings|presetfile>
 //       exit 0 when the file is exactly the complete A or B content
 //   lumidor_faults unplug <calls>
@@ -20,6 +22,7 @@
 
 #include "app/languagebox.h"
 #include "app/mainwindow.h"
+#include "presets/presetfile.h"
 #include "settings/settingsfile.h"
 #include "support/recordingdialogs.h"
 
@@ -36,10 +39,11 @@ Presets presetsFor(char which) {
     return p;
 }
 
-// A preset file's size: 161 records of 11 bytes. Until the preset files have
-// their own writer this stands in for one, written the same whole-or-nothing way.
-QByteArray presetFileFor(char which) {
-    return QByteArray(161 * 11, which);
+// The pattern a preset file holds: the grid of the stored presets, with
+// options that differ between A and B in every byte they fill.
+Pattern patternFor(char which) {
+    const PatternOptions options = which == 'a' ? PatternOptions{1, 0, 2} : PatternOptions{4, 1, 0};
+    return {presetsFor(which).grid, options};
 }
 
 bool storeOnce(const QString& file, const QString& kind, char which) {
@@ -47,7 +51,9 @@ bool storeOnce(const QString& file, const QString& kind, char which) {
         return storePresets(file, presetsFor(which), nullptr).status ==
                StoreOutcome::Status::Written;
     }
-    return !writeSettingsFile(file, presetFileFor(which)).has_value();
+    // What the preset editor's save button calls.
+    const Pattern p = patternFor(which);
+    return !writePresetFile(file, p.grid, p.options).has_value();
 }
 
 QByteArray expected(const QString& kind, char which) {
@@ -56,7 +62,8 @@ QByteArray expected(const QString& kind, char which) {
         putPresets(ini, presetsFor(which));
         return ini.toBytes();
     }
-    return presetFileFor(which);
+    const Pattern p = patternFor(which);
+    return presetFileBytes(p.grid, p.options);
 }
 
 int unplug(int argc, char** argv, const char* calls) {
@@ -106,6 +113,12 @@ int main(int argc, char** argv) {
             }
         }
     }
+    if (mode == QStringLiteral("once") && argc == 5) {
+        return storeOnce(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                         argv[4][0])
+                   ? 0
+                   : 1;
+    }
     if (mode == QStringLiteral("check") && argc == 4) {
         QFile f(QString::fromLocal8Bit(argv[2]));
         if (!f.open(QIODevice::ReadOnly)) {
@@ -118,6 +131,6 @@ int main(int argc, char** argv) {
     if (mode == QStringLiteral("unplug") && argc == 3) {
         return unplug(argc, argv, argv[2]);
     }
-    std::fprintf(stderr, "usage: lumidor_faults store|check|unplug ...\n");
+    std::fprintf(stderr, "usage: lumidor_faults store|once|check|unplug ...\n");
     return 2;
 }

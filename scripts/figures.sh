@@ -83,8 +83,22 @@ crash() {
         cp "$file" "$work/crash-$kind-bad-$i"
       fi
     done
-    echo "crash $kind: $seen kills, $bad files neither the complete old nor the complete new one"
+    # Temporary files of saves killed after writing them but before they took
+    # the file's place; the next save removes those older than a minute.
+    local left tidied
+    left="$(leftovers "$file")"
+    find "$work" -maxdepth 1 -type f -name "$(basename "$file").??????" -exec touch -d '-2 min' {} +
+    "$helper" once "$file" "$kind" a
+    "$helper" check "$file" "$kind" || bad=$((bad + 1))
+    tidied="$(leftovers "$file")"
+    echo "crash $kind: $seen kills, $bad files neither the complete old nor the complete new one," \
+         "$left temporary files left beside it, $tidied after the next save"
   done
+}
+
+leftovers() {
+  find "$(dirname "$1")" -maxdepth 1 -type f -regextype posix-extended \
+    -regex ".*/$(basename "$1")\.[A-Za-z]{6}" | wc -l
 }
 
 unplug() {

@@ -23,7 +23,7 @@ settings="$home/.config/rc_lumidor_konfigurator/rc_lumidor_konfigurator_hw_v40.i
 cat >"$root/session.sh" <<'SESSION'
 #!/bin/sh
 # Inside Xvfb, as the ordinary user: start, wait for the window, dismiss the
-# missing-settings warning, press "write configuration", dismiss the result.
+# missing-settings warning, press "save configuration", dismiss the result.
 set -u
 "$1/usr/bin/rc-lumidor-simulator" &
 app=$!
@@ -42,9 +42,11 @@ sleep 2
 # The first run announces the missing settings file; Return closes the box.
 xdotool key --clearmodifiers Return
 sleep 1
-# "Write configuration": the window is centred on the 1280x1024 screen
-# (origin 158,102); the button's centre is at 307,759 in the window.
-xdotool mousemove 465 861 click 1
+# "Save configuration" through its mnemonic (Alt+V in English, the language
+# of the C locale set below), so that no screen position is assumed. Without
+# a window manager nothing activates the window but an explicit focus.
+timeout 5 xdotool windowfocus --sync "$found" || echo "smoke: focus not confirmed" >&2
+xdotool key --clearmodifiers alt+v
 for _ in $(seq 1 50); do
   [ -f "$2" ] && break
   sleep 0.2
@@ -60,7 +62,7 @@ chmod 755 "$root/session.sh"
 
 shot=/tmp/lumidor-package-smoke.png
 rm -f "$shot"
-if ! runuser -u "$user" -- env HOME="$home" XDG_CONFIG_HOME= \
+if ! runuser -u "$user" -- env HOME="$home" XDG_CONFIG_HOME= LC_ALL=C.UTF-8 LANGUAGE= \
     xvfb-run -a -s "-screen 0 1280x1024x24" "$root/session.sh" "$root" "$settings" "$shot"; then
   echo "smoke: no settings store in $settings (screenshot: $shot)" >&2
   exit 1

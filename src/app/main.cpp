@@ -1,13 +1,12 @@
 #include <QApplication>
 
+#include "app/appfont.h"
 #include "app/mainwindow.h"
 #include "common/ui/dialogs.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QFont font = QApplication::font();
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    lumidor::applyApplicationFont();
 
     lumidor::TMainForm window;
     lumidor::Dialogs::setParentWidget(&window);

@@ -2,6 +2,8 @@
 
 #include <QSaveFile>
 
+#include "common/saveleftovers.h"
+
 namespace lumidor {
 
 std::optional<QString> replaceFileContents(const QString& path, const QByteArray& bytes,
@@ -27,6 +29,8 @@ std::optional<QString> replaceFileContents(const QString& path, const QByteArray
     if (!file.commit()) {
         return file.errorString();
     }
+    // Only once the file is sound again: what earlier killed saves left.
+    removeSaveLeftovers(path);
     return std::nullopt;
 }
 

@@ -56,10 +56,17 @@ constexpr int kListFontPixels = 10;
 constexpr int kPictureWidth = 69;
 constexpr int kPictureHeight = 25;
 
+// "Don`t protect on-board voltage" needs more than a column even condensed;
+// the indicator list beside it has only short items to lend it the room.
+// "Neutral pos. - extreme position" takes the empty fourth column's.
+constexpr int kVoltageGuardExtra = 16;
+constexpr int kControlWidth = 160;
+
 struct ListPlace {
     ConfigList list;
     int x;
     int y;
+    int width = kListWidth;
 };
 
 constexpr ListPlace kListPlaces[] = {
@@ -68,8 +75,9 @@ constexpr ListPlace kListPlaces[] = {
     {ConfigList::InicBlik, kColumnX[2], kRow1},
     {ConfigList::FailSafe, kColumnX[3], kRow1},
     {ConfigList::NastavVysilacem, kColumnX[0], kRow2},
-    {ConfigList::IndikacniLED, kColumnX[1], kRow2},
-    {ConfigList::VoltageGuard, kColumnX[2], kRow2},
+    {ConfigList::IndikacniLED, kColumnX[1], kRow2, kListWidth - kVoltageGuardExtra},
+    {ConfigList::VoltageGuard, kColumnX[2] - kVoltageGuardExtra, kRow2,
+     kListWidth + kVoltageGuardExtra},
     {ConfigList::Smerovky_OnOff, kColumnX[0], kRow3},
     {ConfigList::CornerSpeed, kColumnX[1], kRow3},
     {ConfigList::ProdlevaSmerovkyTime, kColumnX[2], kRow3},
@@ -79,7 +87,7 @@ constexpr ListPlace kListPlaces[] = {
     {ConfigList::Cylinder, kColumnX[2], kRow4},
     {ConfigList::TimeOff, kColumnX[0], kRow5},
     {ConfigList::EngineShutDown, kColumnX[1], kRow5},
-    {ConfigList::Control, kColumnX[2], kRow5},
+    {ConfigList::Control, kColumnX[2], kRow5, kControlWidth},
     {ConfigList::CalKnipl, kCentreX, kRowCalibration},
     {ConfigList::Neutral, kCentreX, kRowNeutral},
     {ConfigList::Reverse1, kColumnX[0], kRowBottom + 4},
@@ -158,7 +166,7 @@ void ConfigPanelBox::createLists() {
         box->setObjectName(QString::fromLatin1(configListText(place.list).name));
         box->setEditable(false);
         box->setCursor(Qt::PointingHandCursor);
-        box->setGeometry(place.x, place.y, kListWidth, kListHeight);
+        box->setGeometry(place.x, place.y, place.width, kListHeight);
         box->setMaxVisibleItems(10);
         lists_[static_cast<size_t>(place.list)] = box;
     }
