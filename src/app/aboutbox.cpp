@@ -16,14 +16,18 @@ constexpr int kUrlLeft = 125;
 // Space kept clear of the group's frame on either side.
 constexpr int kUrlMargin = 8;
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y,
-                  int pixelSize, bool bold) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
+QFont serif(int pixelSize, bool bold) {
     QFont f(QStringLiteral("Times New Roman"));
     f.setPixelSize(pixelSize);
     f.setBold(bold);
-    l->setFont(f);
+    return f;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y,
+                  const QFont& font) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setFont(font);
     l->move(x, y);
     l->adjustSize();
     return l;
@@ -34,14 +38,12 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x,
 AboutBox::AboutBox(QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("GroupBox6"));
     setTitle(kCaption(Lang::Czech));
-    Label6 = makeLabel(this, "Label6", QStringLiteral("RC Lumidor v4.0"), 119, 25, 16, true);
-    UrlLabel =
-        makeLabel(this, "UrlLabel", QString::fromLatin1(kMakerPage), kUrlLeft, 54, 13, false);
+    Label6 = makeLabel(this, "Label6", QStringLiteral("RC Lumidor v4.0"), 119, 25, serif(16, true));
+    UrlLabel = makeLabel(this, "UrlLabel", QString::fromLatin1(kMakerPage), kUrlLeft, 54,
+                         serif(13, false));
     UrlLabel->setCursor(Qt::PointingHandCursor);
     UrlLabel->installEventFilter(this);
-    Label12 = makeLabel(this, "Label12", QStringLiteral("Version: 1.3.2.0"), 132, 83, 11, false);
-    Label12->setFont(font());
-    Label12->adjustSize();
+    Label12 = makeLabel(this, "Label12", QStringLiteral("Version: 1.3.2.0"), 132, 83, font());
 }
 
 void AboutBox::applyLanguage(Lang lang) {

@@ -62,6 +62,9 @@ TMainForm::TMainForm(const QString& settingsDir, QWidget* parent) : QMainWindow(
     GroupBox5->setGeometry(614, 588, 339, 74);
     GroupBox6 = new AboutBox(client);
     GroupBox6->setGeometry(614, 669, 339, 122);
+    // Most of the window's two dozen lists are never opened in a session.
+    GroupBox3->fitPopupsWhenOpened();
+    GroupBox4->fitPopupsWhenOpened();
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -84,7 +87,6 @@ TMainForm::TMainForm(const QString& settingsDir, QWidget* parent) : QMainWindow(
 
     connectLifeCycle();
     FormCreate();
-    createView();
 }
 
 TMainForm::~TMainForm() = default;
@@ -170,8 +172,8 @@ void TMainForm::LanguageClick() {
     applyKeyboardLanguage(l);
     hints_->refresh();
     // A hidden model window is relabelled when it is next shown.
-    if (viewForm()->isVisible()) {
-        viewForm()->FormShow();
+    if (ViewForm && ViewForm->isVisible()) {
+        ViewForm->FormShow();
     }
 }
 

@@ -100,7 +100,8 @@ public:
     // Searches run so far; a transfer keeps the decision of one that ran during it.
     int searchCount() const { return searchCount_; }
     // ---- Model preview window (mainwindow_view.cpp) ----
-    TViewForm* viewForm() const { return ViewForm.get(); }
+    // Made hidden when first asked for: most sessions never open it.
+    TViewForm* viewForm() const;
     void SpeedButton1Click();
 
 protected:
@@ -120,10 +121,9 @@ private:
     void tbSimChange();     // mainwindow_preview.cpp
     void connectLink();     // mainwindow_link.cpp
     void connectView();     // mainwindow_view.cpp
-    void createView();      // mainwindow_view.cpp
-    // The follow step at the end of every preview tick, shown or not.
-    void followModels();     // mainwindow_view.cpp
-    void connectKeyboard();  // mainwindow_keys.cpp
+    // The follow step at the end of every preview tick, shown or not, once the window exists.
+    void followModels() const;  // mainwindow_view.cpp
+    void connectKeyboard();     // mainwindow_keys.cpp
     // Mnemonics and the grid cells' accessible names in the active language.
     void applyKeyboardLanguage(Lang lang);  // mainwindow_keys.cpp
     // Wires BitBtn1 and BitBtn6; called once from connectLifeCycle.
@@ -149,7 +149,7 @@ private:
 
     std::unique_ptr<SwitchPort> port_;
     // A window of its own (not a child), destroyed with the main window.
-    std::unique_ptr<TViewForm> ViewForm;
+    mutable std::unique_ptr<TViewForm> ViewForm;
     std::unique_ptr<TKeyCueFix> keyCueFix_;
     GridKeyFilter* gridKeys_ = nullptr;
 

@@ -8,8 +8,13 @@
 
 namespace lumidor {
 
-void TMainForm::createView() {
-    ViewForm = std::make_unique<TViewForm>([this] { return lang(); });
+TViewForm* TMainForm::viewForm() const {
+    if (!ViewForm) {
+        ViewForm = std::make_unique<TViewForm>([this] { return lang(); });
+        // Its lamps take up the preview from where it stands.
+        followModels();
+    }
+    return ViewForm.get();
 }
 
 void TMainForm::connectView() {
@@ -34,12 +39,14 @@ void TMainForm::SpeedButton1Click() {
     view->activateWindow();
 }
 
-void TMainForm::followModels() {
+void TMainForm::followModels() const {
     LedStates leds{};
     for (int output = 1; output <= 8; ++output) {
         leds[static_cast<size_t>(output - 1)] = GroupBox2->led(output)->Value();
     }
-    ViewForm->follow(leds);
+    if (ViewForm) {
+        ViewForm->follow(leds);
+    }
 }
 
 }  // namespace lumidor

@@ -21,12 +21,43 @@ unsigned char folded(char c) {
     return static_cast<unsigned char>(static_cast<unsigned>(u - 'A') < 26U ? u + ('a' - 'A') : u);
 }
 
-// FNV-1a over the folded bytes, so names that match hash alike.
+// Eight bytes folded at once: an ASCII capital has its 0x20 bit set, every
+// other byte stays as it is.
+std::uint64_t foldedWord(std::uint64_t w) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    const std::uint64_t ascii = ~w & (0x80 * kOnes);
+    const std::uint64_t low7 = w & (0x7F * kOnes);
+    const std::uint64_t atLeastA = low7 + (0x80 - 'A') * kOnes;
+    const std::uint64_t pastZ = low7 + (0x7F - 'Z') * kOnes;
+    const std::uint64_t capital = ascii & atLeastA & ~pastZ;
+    return w | (capital >> 2);
+}
+
+// FNV-1a over the folded name, a word at a time (a name is read once per
+// lookup, and byte by byte that was the larger part of a lookup), so names
+// that match hash alike.
 size_t foldedHash(QByteArrayView name) {
+    constexpr std::uint64_t kPrime = 1099511628211ULL;
     std::uint64_t h = 14695981039346656037ULL;
-    for (const char c : name) {
-        h = (h ^ folded(c)) * 1099511628211ULL;
+    const char* p = name.data();
+    qsizetype left = name.size();
+    for (; left >= 8; left -= 8, p += 8) {
+        std::uint64_t w = 0;
+        std::memcpy(&w, p, sizeof w);
+        h = (h ^ foldedWord(w)) * kPrime;
     }
+    std::uint64_t tail = static_cast<std::uint64_t>(left);
+    for (qsizetype i = 0; i < left; ++i) {
+        tail |= static_cast<std::uint64_t>(static_cast<unsigned char>(p[i])) << (8 * (i + 1));
+    }
+    // The length sits in the lowest byte, the tail's bytes above it.
+    const std::uint64_t folded = foldedWord(tail & ~0xFFULL) | (tail & 0xFFULL);
+    h = (h ^ folded) * kPrime;
+    // A product's low bits depend only on the factors' low bits, and the
+    // index takes the low bits: mix the high ones down.
+    h ^= h >> 33;
+    h *= 0xFF51AFD7ED558CCDULL;
+    h ^= h >> 33;
     return static_cast<size_t>(h);
 }
 
@@ -168,8 +199,8 @@ IniFile IniFile::parse(QByteArrayView text) {
         text = text.sliced(kUtf8Bom.size());
     }
     // The arena starts as the file; every name and value is a stretch of it.
-    ini.text_ = text.toByteArray();
-    text = ini.text_;
+    ini.text_.assign(text.data(), static_cast<size_t>(text.size()));
+    text = QByteArrayView(ini.text_.data(), text.size());
 
     int current = -1;
     qsizetype pos = 0;
@@ -230,26 +261,34 @@ QByteArray IniFile::toBytes() const {
             size += e.name.span.size + e.value.size + 3;
         }
     }
-    QByteArray out;
-    out.reserve(size);
-    for (const Section& s : sections_) {
-        out += '[';
-        out += view(s.name.span);
-        out += "]\r\n";
-        for (const Entry& e : s.entries) {
-            out += view(e.name.span);
-            out += '=';
-            out += view(e.value);
-            out += "\r\n";
+    QByteArray out(size, Qt::Uninitialized);
+    char* at = out.data();
+    const auto put = [&](QByteArrayView bytes) {
+        if (!bytes.isEmpty()) {
+            std::memcpy(at, bytes.data(), static_cast<size_t>(bytes.size()));
+            at += bytes.size();
         }
-        out += "\r\n";
+    };
+    for (const Section& s : sections_) {
+        put("[");
+        put(view(s.name.span));
+        put("]\r\n");
+        for (const Entry& e : s.entries) {
+            put(view(e.name.span));
+            put("=");
+            put(view(e.value));
+            put("\r\n");
+        }
+        put("\r\n");
     }
     return out;
 }
 
 IniFile::Span IniFile::append(QByteArrayView bytes) {
-    const Span s{text_.size(), bytes.size()};
-    text_.append(bytes.data(), bytes.size());
+    const Span s{static_cast<qsizetype>(text_.size()), bytes.size()};
+    if (!bytes.isEmpty()) {
+        text_.append(bytes.data(), static_cast<size_t>(bytes.size()));
+    }
     return s;
 }
 
@@ -332,8 +371,10 @@ void IniFile::setValue(QByteArrayView section, QByteArrayView key, QByteArrayVie
     if (value.size() <= e.value.size) {
         // The old stretch holds the new value; a store rewrites most keys
         // with values of the same length.
-        std::memmove(text_.data() + e.value.offset, value.data(),
-                     static_cast<size_t>(value.size()));
+        if (!value.isEmpty()) {
+            std::memmove(text_.data() + e.value.offset, value.data(),
+                         static_cast<size_t>(value.size()));
+        }
         e.value.size = value.size();
     } else {
         e.value = append(value);

@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QList>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace lumidor {
@@ -86,10 +87,10 @@ private:
         NameIndex index;
     };
 
-    QByteArrayView view(Span s) const { return {text_.constData() + s.offset, s.size}; }
+    QByteArrayView view(Span s) const { return {text_.data() + s.offset, s.size}; }
     // Where a view into text_ lies in it.
     Span spanOf(QByteArrayView inText) const {
-        return {inText.data() - text_.constData(), inText.size()};
+        return {inText.data() - text_.data(), inText.size()};
     }
     Span append(QByteArrayView bytes);
     int sectionPosition(QByteArrayView section) const;
@@ -99,7 +100,7 @@ private:
     Name named(Span name) const;
     std::optional<QByteArrayView> valueView(QByteArrayView section, QByteArrayView key) const;
 
-    QByteArray text_;
+    std::string text_;
     std::vector<Section> sections_;
     NameIndex sectionIndex_;
 };

@@ -38,6 +38,25 @@ private Q_SLOTS:
             QVERIFY(l->view()->minimumWidth() >= l->width());
         }
     }
+
+    // Fitted only as it opens (the main window's way), a popup is fitted to
+    // the items it holds then.
+    void popupFittedAsItOpens() {
+        ConfigPanelBox box(nullptr, [] { return Lang::English; });
+        box.resize(592, 382);
+        box.fitPopupsWhenOpened();
+        box.applyLanguage(Lang::Czech);
+        box.applyLanguage(Lang::English);
+        for (QComboBox* l : box.findChildren<QComboBox*>()) {
+            l->showPopup();
+            const QFontMetrics m(l->font());
+            for (int i = 0; i < l->count(); ++i) {
+                QVERIFY2(m.horizontalAdvance(l->itemText(i)) < l->view()->minimumWidth(),
+                         qPrintable(l->objectName() + QLatin1Char(' ') + l->itemText(i)));
+            }
+            l->hidePopup();
+        }
+    }
 };
 
 QTEST_MAIN(TextFitTest)

@@ -28,6 +28,11 @@ QFont condensed(QFont font) {
 }  // namespace
 
 void fitItems(QComboBox* list) {
+    fitFont(list);
+    fitPopup(list);
+}
+
+void fitFont(QComboBox* list) {
     QFont font = list->font();
     font.setStretch(QFont::AnyStretch);
     QStyleOptionComboBox opt;
@@ -37,10 +42,14 @@ void fitItems(QComboBox* list) {
     if (widestItem(list, font) > text.width()) {
         font = condensed(font);
     }
+    // An unchanged font costs nothing; a changed one re-lays out the list.
     list->setFont(font);
+}
+
+void fitPopup(QComboBox* list) {
     // The open list shows each item whole, however narrow the closed box.
     const int margin = 2 * list->view()->frameWidth() + 16;
-    list->view()->setMinimumWidth(std::max(list->width(), widestItem(list, font) + margin));
+    list->view()->setMinimumWidth(std::max(list->width(), widestItem(list, list->font()) + margin));
 }
 
 void fitText(QLineEdit* edit) {

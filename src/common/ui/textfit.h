@@ -11,6 +11,11 @@ namespace lumidor {
 // every item whole. Call again after the items change (a language switch).
 void fitItems(QComboBox* list);
 
+// Its two halves. Fitting the drop-down builds the list's popup, which the
+// closed list does without; a window full of lists may fit them later.
+void fitFont(QComboBox* list);
+void fitPopup(QComboBox* list);
+
 // The same for a one-line text box and its current text.
 void fitText(QLineEdit* edit);
 

@@ -6,7 +6,7 @@ namespace lumidor {
 
 void EffectList::showPopup() {
     Q_EMIT droppingDown();
-    QComboBox::showPopup();
+    FittedList::showPopup();
 }
 
 void EffectList::hidePopup() {

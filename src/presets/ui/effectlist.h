@@ -1,16 +1,16 @@
 #pragma once
 
-#include <QComboBox>
+#include "common/ui/fittedlist.h"
 
 namespace lumidor {
 
 // cbVolbaRezimu: a drop-down list that tells when it opens and closes, so the
 // placeholder item can leave while the list is open and come back when it
 // closes without a choice.
-class EffectList : public QComboBox {
+class EffectList : public FittedList {
     Q_OBJECT
 public:
-    using QComboBox::QComboBox;
+    using FittedList::FittedList;
 
     void showPopup() override;
     void hidePopup() override;

@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QUndoStack>
 #include <random>
+#include <utility>
 
 #include "common/ui/listutil.h"
 #include "common/ui/updown.h"
@@ -63,7 +64,7 @@ List* list(QWidget* parent, const char* name, QRect geometry) {
 }
 
 // Lists narrower than their longest item open wide enough to read it.
-void fitPopup(QComboBox* box) {
+void fitDropDown(QComboBox* box) {
     box->view()->setMinimumWidth(box->view()->sizeHintForColumn(0) + 24);
 }
 
@@ -120,7 +121,10 @@ PresetEditorBox::PresetEditorBox(QWidget* parent, LangFn lang)
     setupHistory();
     // The active language is only known once the whole window exists; the
     // lists start with their Czech items so stored indexes can be selected.
+    // Their popups are fitted when they open.
+    const bool lazy = std::exchange(lazyPopups_, true);
     applyLanguage(Lang::Czech);
+    lazyPopups_ = lazy;
     for (int o = 0; o < kOutputs; ++o) {
         rowLabels_[static_cast<size_t>(o)]->setText(QStringLiteral("Výstup %1:").arg(o + 1));
     }
@@ -233,9 +237,9 @@ void PresetEditorBox::buildLists() {
     btnSelectAll->setProperty("Tag", 1);
     btnReverseSelect->setProperty("Tag", 3);
 
-    cbCasovaOsa = list(this, "cbCasovaOsa", {8, 306, 236, 22});
-    cbZapVyp = list(this, "cbZapVyp", {252, 306, 332, 22});
-    cbPWM = list(this, "cbPWM", {8, 334, 436, 22});
+    cbCasovaOsa = list<FittedList>(this, "cbCasovaOsa", {8, 306, 236, 22});
+    cbZapVyp = list<FittedList>(this, "cbZapVyp", {252, 306, 332, 22});
+    cbPWM = list<FittedList>(this, "cbPWM", {8, 334, 436, 22});
     cbPWM->setCursor(Qt::PointingHandCursor);
 
     auto pwmEdit = [this](const char* name, int x) {
@@ -337,8 +341,13 @@ void PresetEditorBox::applyLanguage(Lang lang) {
     rebuildList(cbCasovaOsa, timeAxisItems(lang), kTimeAxisHint(lang));
     rebuildList(cbZapVyp, onOffItems(lang), kOnOffHint(lang));
     rebuildList(cbPWM, pwmModeItems(lang), kPwmHint(lang));
-    for (QComboBox* box : {static_cast<QComboBox*>(cbVolbaRezimu), cbCasovaOsa, cbZapVyp, cbPWM}) {
-        fitPopup(box);
+    for (FittedList* box :
+         {static_cast<FittedList*>(cbVolbaRezimu), cbCasovaOsa, cbZapVyp, cbPWM}) {
+        if (lazyPopups_) {
+            box->fitBeforeOpening(fitDropDown);
+        } else {
+            fitDropDown(box);
+        }
     }
     btnOpenFile->setStatusTip(kOpenFileHint(lang));
     btnSaveFile->setStatusTip(kSaveFileHint(lang));

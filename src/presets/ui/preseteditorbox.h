@@ -33,6 +33,9 @@ public:
 
     // Relabels the group's captions, hints and lists (keeping selections).
     void applyLanguage(Lang lang);
+    // Fitting the four drop-downs to their items builds their popups. From
+    // this call on, applyLanguage leaves each to be fitted when it opens.
+    void fitPopupsWhenOpened() { lazyPopups_ = true; }
 
     // The whole preset state: grid cells, time axis, on/off, brightness mode, MIN/MAX PWM.
     // Setting it selects list indexes without running their handlers (a stray
@@ -134,9 +137,9 @@ private:
     QToolButton* btnUnselectAll = nullptr;
     QToolButton* btnSelectAll = nullptr;
     QToolButton* btnReverseSelect = nullptr;
-    QComboBox* cbCasovaOsa = nullptr;
-    QComboBox* cbZapVyp = nullptr;
-    QComboBox* cbPWM = nullptr;
+    FittedList* cbCasovaOsa = nullptr;
+    FittedList* cbZapVyp = nullptr;
+    FittedList* cbPWM = nullptr;
     QSlider* tbSim = nullptr;
     QLineEdit* eMinPWM = nullptr;
     UpDown* udPwmMin = nullptr;
@@ -152,6 +155,7 @@ private:
     // the state the first one took, until the button is released.
     bool painting_ = false;
     bool paintLit_ = false;
+    bool lazyPopups_ = false;
 };
 
 }  // namespace lumidor

@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QStyle>
 
+#include "common/ui/fittedlist.h"
 #include "common/ui/listutil.h"
 #include "common/ui/pictures.h"
 #include "common/ui/textfit.h"
@@ -116,10 +117,11 @@ constexpr ConfigList kSoundBaseLists[] = {ConfigList::SoundSpeed, ConfigList::En
 constexpr ConfigList kEngineDetailLists[] = {ConfigList::Cylinder, ConfigList::TimeOff,
                                              ConfigList::EngineShutDown, ConfigList::Control};
 
-// The longest items (and the threshold text) must fit the 138-pixel lists.
+// The longest items (and the threshold text) must fit the 138-pixel lists;
+// those that do not take the condensed face when the language is applied
+// (fitFont), so no list is ever shown in a face of its own before that.
 QFont listFont() {
     QFont f = QApplication::font();
-    f.setStretch(QFont::SemiCondensed);
     if (f.pixelSize() > kListFontPixels) {
         f.setPixelSize(kListFontPixels);
     }
@@ -148,6 +150,9 @@ ConfigPanelBox::ConfigPanelBox(QWidget* parent, LangFn lang)
     // The lists hold their Czech items before the first show, so that stored
     // indexes can be selected; the language in force is not known yet here.
     relabel(Lang::Czech);
+    for (ConfigList l : allConfigLists()) {
+        selectIndex(list(l), configListDefault(l));
+    }
     for (QSlider* bar : {tbLeft1, tbRight1, tbLeft0, tbRight0}) {
         keepStickLimit(bar, Lang::Czech);
     }
@@ -164,10 +169,6 @@ void ConfigPanelBox::createLists() {
         box->setGeometry(place.x, place.y, place.width, kListHeight);
         box->setMaxVisibleItems(10);
         lists_[static_cast<size_t>(place.list)] = box;
-    }
-    for (ConfigList l : allConfigLists()) {
-        rebuild(l, Lang::Czech);
-        selectIndex(list(l), configListDefault(l));
     }
 }
 
@@ -304,7 +305,13 @@ void ConfigPanelBox::applyLanguage(Lang lang) {
     }
     // Some texts are longer in one language than the narrow lists allow.
     for (QComboBox* l : findChildren<QComboBox*>()) {
-        fitItems(l);
+        fitFont(l);
+        auto* fitted = qobject_cast<FittedList*>(l);
+        if (lazyPopups_ && fitted != nullptr) {
+            fitted->fitBeforeOpening(fitPopup);
+        } else {
+            fitPopup(l);
+        }
     }
     fitText(eVoltage);
 }

@@ -23,6 +23,9 @@ public:
     ConfigPanelBox(QWidget* parent, LangFn lang);
 
     void applyLanguage(Lang lang);
+    // Fitting the drop-downs to their items builds all twenty-one popups.
+    // From this call on, applyLanguage leaves each to be fitted when it opens.
+    void fitPopupsWhenOpened() { lazyPopups_ = true; }
 
     ConfigValues values() const;
     void setValues(const ConfigValues& values);
@@ -82,6 +85,7 @@ private:
     QLabel* lbInput1 = nullptr;
     QLabel* lbInput2 = nullptr;
     QPushButton* BitBtn6 = nullptr;
+    bool lazyPopups_ = false;
 
 private:
     LangFn lang_;

@@ -8,9 +8,8 @@
 
 namespace lumidor {
 
-FontedList::FontedList(const QFont& font, QWidget* parent) : QComboBox(parent) {
+FontedList::FontedList(const QFont& font, QWidget* parent) : FittedList(parent) {
     setFont(font);
-    constructing_ = false;
 }
 
 void FontedList::showPopup() {
@@ -19,14 +18,15 @@ void FontedList::showPopup() {
         // The popup is a window of its own: it does not inherit the list's font.
         view()->window()->setFont(this->font());
     }
-    QComboBox::showPopup();
+    FittedList::showPopup();
 }
 
 void FontedList::changeEvent(QEvent* event) {
-    // Nothing is sized or shown yet while the list is being made; any later
-    // font change goes the usual way (and builds the popup then).
-    if (event->type() == QEvent::FontChange && constructing_) {
-        // QComboBox's handler is skipped on purpose: it would build the popup.
+    // Until the popup exists nothing but the closed list shows the font, and
+    // the popup takes it when it first opens; QComboBox's handler would build
+    // the popup now.
+    if (event->type() == QEvent::FontChange && findChild<QAbstractItemView*>() == nullptr) {
+        popupFontSet_ = false;
         QWidget::changeEvent(event);  // NOLINT(bugprone-parent-virtual-call)
         return;
     }

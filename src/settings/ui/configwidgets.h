@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QComboBox>
 #include <QWidget>
+#include "common/ui/fittedlist.h"
 
 namespace lumidor {
 
@@ -9,7 +9,7 @@ namespace lumidor {
 // soon as its font is set; for the panel's twenty-one lists at start-up that
 // was most of the panel's cost, for popups most users never open. The font
 // set here reaches the popup when it first opens instead.
-class FontedList : public QComboBox {
+class FontedList : public FittedList {
     Q_OBJECT
 public:
     FontedList(const QFont& font, QWidget* parent);
@@ -20,7 +20,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    bool constructing_ = true;
     bool popupFontSet_ = false;
 };
 
