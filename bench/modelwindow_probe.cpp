@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "app/appfont.h"
 #include "app/mainwindow.h"
 #include "common/ui/dialogs.h"
 #include "presets/ui/livepreviewbox.h"
@@ -14,9 +15,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QFont font = QApplication::font();
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    lumidor::applyApplicationFont();
 
     lumidor::test::RecordingDialogs dialogs;
     lumidor::TMainForm window;

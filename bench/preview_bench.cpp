@@ -16,6 +16,7 @@
 #include "presets/ui/aled.h"
 #include "presets/ui/livepreviewbox.h"
 #include "presets/ui/preseteditorbox.h"
+#include "qtbenchmain.h"
 #include "support/paintcounter.h"
 #include "support/recordingdialogs.h"
 
@@ -152,12 +153,5 @@ BENCHMARK(BM_PreviewRunning)
 }  // namespace lumidor
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return lumidor::bench::runWithApplication(argc, argv);
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/mainwindow.h"
+#include "qtbenchmain.h"
 #include "settings/configvalues.h"
 #include "settings/ui/configpanelbox.h"
 #include "support/recordingdialogs.h"
@@ -107,12 +108,5 @@ BENCHMARK(BM_UnfoldTicks)->Iterations(10)->Unit(benchmark::kMillisecond);
 }  // namespace lumidor
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return lumidor::bench::runWithApplication(argc, argv);
 }

@@ -27,69 +27,17 @@ if [ "${LUMIDOR_STARTUP_INSIDE:-0}" != 1 ]; then
   work="$(mktemp -d)"
   trap 'rm -rf "$work"' EXIT
   mkdir -p "$work/bare" "$work/settings"
-  cat >"$work/bare/CMakeLists.txt" <<'CMAKE'
+  # The bare window is built here, apart from the project, so it links Qt
+  # and nothing of ours.
+  cat >"$work/bare/CMakeLists.txt" <<CMAKE
 cmake_minimum_required(VERSION 3.25)
 project(BareWindow LANGUAGES CXX)
 set(CMAKE_CXX_STANDARD 20)
 find_package(Qt6 REQUIRED COMPONENTS Widgets)
-add_executable(bare_window bare_window.cpp)
+add_executable(bare_window $here/bench/bare_window.cpp)
+target_include_directories(bare_window PRIVATE $here/bench $here/src)
 target_link_libraries(bare_window PRIVATE Qt6::Widgets)
 CMAKE
-  cat >"$work/bare/bare_window.cpp" <<'CPP'
-// A main window with nothing in it, sized as given, ended at its first activation.
-#include <QApplication>
-#include <QEvent>
-#include <QMainWindow>
-#include <cstdio>
-
-// The resident high-water mark of the whole run, teardown included.
-struct PeakAtExit {
-    ~PeakAtExit() {
-        if (FILE* status = std::fopen("/proc/self/status", "r")) {
-            char line[256];
-            while (std::fgets(line, sizeof line, status) != nullptr) {
-                long kib = 0;
-                if (std::sscanf(line, "VmHWM: %ld", &kib) == 1) {
-                    std::printf("peak %ld\n", kib);
-                }
-            }
-            std::fclose(status);
-        }
-    }
-} peakAtExit;
-
-class QuitAtActivation : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::WindowActivate) {
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QFont font = QApplication::font();
-    font.setPixelSize(11);
-    QApplication::setFont(font);
-    QMainWindow window;
-    auto* client = new QWidget;
-    client->setAutoFillBackground(true);
-    QPalette pal = client->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    client->setPalette(pal);
-    window.setCentralWidget(client);
-    window.setFixedSize(argc > 2 ? atoi(argv[1]) : 640, argc > 2 ? atoi(argv[2]) : 480);
-    QuitAtActivation quit;
-    window.installEventFilter(&quit);
-    window.show();
-    window.activateWindow();
-    const int result = QApplication::exec();
-    std::printf("size %dx%d\n", window.width(), window.height());
-    return result;
-}
-CPP
   cmake -S "$work/bare" -B "$work/bare/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     >/dev/null
   cmake --build "$work/bare/build" >/dev/null
