@@ -51,8 +51,8 @@ size_t foldedHash(QByteArrayView name) {
         tail |= static_cast<std::uint64_t>(static_cast<unsigned char>(p[i])) << (8 * (i + 1));
     }
     // The length sits in the lowest byte, the tail's bytes above it.
-    const std::uint64_t folded = foldedWord(tail & ~0xFFULL) | (tail & 0xFFULL);
-    h = (h ^ folded) * kPrime;
+    const std::uint64_t last = foldedWord(tail & ~0xFFULL) | (tail & 0xFFULL);
+    h = (h ^ last) * kPrime;
     // A product's low bits depend only on the factors' low bits, and the
     // index takes the low bits: mix the high ones down.
     h ^= h >> 33;
