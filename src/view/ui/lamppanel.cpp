@@ -94,6 +94,10 @@ void LampPanel::paintEvent(QPaintEvent* event) {
     const QRect area = event->rect();
     for (TALed* lamp : lamps_) {
         if (area.intersects(lamp->geometry())) {
+            // The area's pieces make a clip the raster engine can only fill
+            // span by span; clipped to one lamp, the picture is copied row
+            // by row, several times faster.
+            painter.setClipRect(lamp->geometry());
             lamp->paintInParent(painter, ratio);
         }
     }
