@@ -6,15 +6,6 @@
 #include "fuzzcheck.h"
 #include "settings/settingsfile.h"
 
-// Every run stores a whole file (~190 keys, ~3 KB) and reads it back. With the
-// sanitizer's default quarantine of 256 MB each freed block stays poisoned
-// until that much has passed through, so every run touched fresh pages and the
-// process grew to hundreds of MB. A small quarantine still catches use after
-// free within a run.
-extern "C" const char* __asan_default_options() {
-    return "detect_leaks=0:quarantine_size_mb=16:malloc_context_size=8";
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lumidor;
     using fuzz::check;

@@ -2,43 +2,34 @@
 // reply and a sensible set of boxes, never a crash.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 
+#include "fuzzcheck.h"
 #include "transfer/reply.h"
-
-namespace {
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace lumidor;
+    using fuzz::check;
     const QByteArray received(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const QString reply = replyText(received);
-    require(reply.size() <= kReplyMaxBytes);
-    require(!reply.contains(QLatin1Char('\r')));
-    require(reply.toLatin1() == received.left(reply.size()));
+    check(reply.size() <= kReplyMaxBytes);
+    check(!reply.contains(QLatin1Char('\r')));
+    check(reply.toLatin1() == received.left(reply.size()));
 
     for (const TransferKind kind : {TransferKind::Presets, TransferKind::Configuration}) {
         for (const Lang lang : {Lang::Czech, Lang::English}) {
             const Messages boxes = transferResultMessages(reply, kind, lang);
-            require(boxes.size() <= 7);
-            require(!boxes.isEmpty());
-            require(!reply.isEmpty() || boxes.size() == 1);
+            check(boxes.size() <= 7);
+            check(!boxes.isEmpty());
+            check(!reply.isEmpty() || boxes.size() == 1);
             for (const Message& m : boxes) {
                 const bool quoted =
                     boxes.size() == 1 && m.kind == MsgKind::Error && !m.text.startsWith(reply);
-                require(m.kind == MsgKind::Information || quoted ||
-                        m.text.startsWith(reply.isEmpty() ? QStringLiteral("Error#0") : reply));
+                check(m.kind == MsgKind::Information || quoted ||
+                      m.text.startsWith(reply.isEmpty() ? QStringLiteral("Error#0") : reply));
                 // A quoted answer never carries a raw control byte into the box.
                 for (const QChar c :
                      quoted ? m.text.left(m.text.indexOf(QLatin1String(" !!!"))) : QString()) {
-                    require(c.unicode() >= 0x20);
+                    check(c.unicode() >= 0x20);
                 }
             }
         }
