@@ -80,10 +80,5 @@ int main(int argc, char* argv[]) {
         label->move(8, 8);
     }
     window.setFixedSize(argc > 2 ? std::atoi(argv[1]) : 640, argc > 2 ? std::atoi(argv[2]) : 480);
-    new lumidor::bench::QuitAtActivation(&window);
-    window.show();
-    window.activateWindow();
-    const int result = QApplication::exec();
-    std::printf("size %dx%d\n", window.width(), window.height());
-    return result;
+    return lumidor::bench::runUntilActivation(window);
 }

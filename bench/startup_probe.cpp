@@ -8,7 +8,6 @@
 // Prints the window's size, so the bare window can be built alike, and the
 // peak resident memory.
 #include <QApplication>
-#include <cstdio>
 
 #include "app/appfont.h"
 #include "app/mainwindow.h"
@@ -29,10 +28,5 @@ int main(int argc, char* argv[]) {
     lumidor::test::RecordingDialogs dialogs;
     lumidor::TMainForm window(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
     lumidor::Dialogs::setParentWidget(&window);
-    new lumidor::bench::QuitAtActivation(&window);
-    window.show();
-    window.activateWindow();
-    const int result = QApplication::exec();
-    std::printf("size %dx%d\n", window.width(), window.height());
-    return result;
+    return lumidor::bench::runUntilActivation(window);
 }

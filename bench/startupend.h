@@ -25,6 +25,17 @@ protected:
     }
 };
 
+// Shows the window, runs until its first activation has been handled, and
+// prints the size it had.
+inline int runUntilActivation(QWidget& window) {
+    new QuitAtActivation(&window);
+    window.show();
+    window.activateWindow();
+    const int result = QApplication::exec();
+    std::printf("size %dx%d\n", window.width(), window.height());
+    return result;
+}
+
 // Prints the resident high-water mark (VmHWM, KiB) of the whole run, teardown
 // included, when destroyed: make it a global, gone after everything in main().
 struct PeakAtExit {
