@@ -17,6 +17,7 @@
 #include "link/d2xxapi.h"
 
 #ifdef _WIN32
+#include <windows.h>
 #define LUMIDOR_SIM_EXPORT extern "C" __declspec(dllexport)
 #else
 #define LUMIDOR_SIM_EXPORT extern "C" __attribute__((visibility("default")))
@@ -58,9 +59,25 @@ long g_calls = 0;
 std::string g_unplugValue;
 bool g_gone = false;  // the converter has been unplugged
 
+#ifdef _WIN32
+// The process's own block rather than the C runtime's copy: only it can hold
+// a variable that is set but empty, which says "no device at all".
+const char* env(const char* name) {
+    thread_local std::string value;
+    value.resize(32767);
+    SetLastError(ERROR_SUCCESS);
+    const DWORD n = GetEnvironmentVariableA(name, value.data(), 32767);
+    if (n == 0 && GetLastError() == ERROR_ENVVAR_NOT_FOUND) {
+        return nullptr;
+    }
+    value.resize(n < 32767 ? n : 0);
+    return value.c_str();
+}
+#else
 const char* env(const char* name) {
     return std::getenv(name);
 }
+#endif
 
 Dword envNumber(const char* name, Dword fallback) {
     const char* v = env(name);
@@ -85,7 +102,7 @@ void trace(const std::string& line) {
     if (path == nullptr || *path == '\0') {
         return;
     }
-    if (FILE* f = std::fopen(path, "a")) {
+    if (FILE* f = std::fopen(path, "ab")) {
         std::fprintf(f, "%s\n", line.c_str());
         std::fclose(f);
     }

@@ -183,7 +183,7 @@ private Q_SLOTS:
         QTest::newRow("folder removed") << "removed" << false << Lang::English;
         QTest::newRow("folder replaced by a file") << "replaced" << true << Lang::Czech;
         QTest::newRow("a folder in the file's place") << "folder" << false << Lang::Czech;
-        QTest::newRow("file size limit") << "limit" << true << Lang::English;
+        QTest::newRow("file cannot be replaced") << "limit" << true << Lang::English;
     }
 
     void settingsCannotBeStored() {
@@ -214,7 +214,7 @@ private Q_SLOTS:
         QPushButton* button = configuration ? configurationButton() : presetButton();
         if (how == QStringLiteral("limit")) {
             sim_->unset("LUMIDOR_SIM_TRACE");
-            const test::FileSizeLimit limit(16);
+            const test::FailingSave failing(settingsFile(), 16);
             QTest::mouseClick(button, Qt::LeftButton);
         } else {
             press(button);

@@ -17,6 +17,7 @@
 #include "presets/ui/preseteditorbox.h"
 #include "settings/ui/configpanelbox.h"
 #include "support/files.h"
+#include "support/libraryname.h"
 #include "support/recordingdialogs.h"
 
 using namespace lumidor;
@@ -116,7 +117,7 @@ private Q_SLOTS:
         QCOMPARE(form.UsbDevice.Index, TUsbDevices::kLibraryMissing);
         QCOMPARE(dialogs.shown.size(), 2);
         QCOMPARE(dialogs.shown[0].kind, MsgKind::Warning);
-        QVERIFY(dialogs.shown[0].text.startsWith(QStringLiteral(
+        QVERIFY(dialogs.shown[0].text.startsWith(test::quotingLibrary(
             "In the system could not find the necessary library \"libftd2xx.so\".")));
         QVERIFY(dialogs.shown[0].text.endsWith(
             QStringLiteral("\r\r         Please install the required FTDI driver.")));

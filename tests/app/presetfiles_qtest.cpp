@@ -207,7 +207,7 @@ private Q_SLOTS:
         editor()->cbVolbaRezimuChange();
         form_->setWindowTitle(QStringLiteral("kept"));
         {
-            const test::FileSizeLimit limit(1000);
+            const test::FailingSave failing(file("keep.rcl"), 1000);
             save(file("keep.rcl"), {true});
         }
         QCOMPARE(dialogs_->shown.size(), 1);

@@ -1,7 +1,5 @@
 // The main window's side of the settings file: what reaches the disk and what
 // the user is told. The group boxes' own values are checked with their panels.
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
@@ -68,7 +66,7 @@ void SettingsStoreTest::failedWriteIsReportedAndKeepsTheOldFile() {
     bool presetsStored = false;
     bool configStored = false;
     {
-        const lumidor::test::FileSizeLimit limit(16);
+        const lumidor::test::FailingSave failing(form.settingsPath(), 16);
         presetsStored = form.storePresets();
         configStored = form.storeConfiguration();
     }

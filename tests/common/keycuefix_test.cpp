@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <memory>
 #include <vector>
 
@@ -115,6 +119,64 @@ TEST(KeyCueFix, HookRepaintsOnlyOnCueNoticeAndPassesEverythingOn) {
     }
     EXPECT_EQ(platform.passed.size(), 4u);
 }
+
+#ifdef _WIN32
+// This desktop's own hook, with visual styles taken as active whatever the
+// desktop says, so that it is installed.
+class ThemedDesktop : public KeyCuePlatform {
+public:
+    bool majorVersion(int& major) override { return real_.majorVersion(major); }
+    bool visualStylesActive() override { return true; }
+    void* installHook() override { return real_.installHook(); }
+    void removeHook(void* hook) override { real_.removeHook(hook); }
+    void invalidate(void* window) override { real_.invalidate(window); }
+    std::intptr_t callNextHook(void* hook, const HookCall& call) override {
+        return real_.callNextHook(hook, call);
+    }
+
+private:
+    KeyCuePlatform& real_ = nativeKeyCuePlatform();
+};
+
+// A window whose own procedure ignores the cue notice: only the hook can
+// mark it for repainting.
+LRESULT CALLBACK cueDeafProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return message == kUpdateUiState ? 0 : DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST(KeyCueFix, WindowsHookRepaintsOnTheCueNoticeWhileAnInstanceLives) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = cueDeafProcedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"LumidorCueProbe";
+    RegisterClassW(&windowClass);
+    HWND window = CreateWindowExW(0, L"LumidorCueProbe", L"", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40,
+                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    const auto repaintAfterNotice = [window] {
+        ValidateRect(window, nullptr);
+        SendMessageW(window, kUpdateUiState, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
+        RECT dirty{};
+        return GetUpdateRect(window, &dirty, FALSE) != FALSE;
+    };
+
+    ThemedDesktop desktop;
+    {
+        const TKeyCueFix first(desktop);
+        ASSERT_TRUE(first.counted());
+        {
+            const TKeyCueFix second(desktop);
+            EXPECT_EQ(TKeyCueFix::instanceCount(), 2);
+        }
+        EXPECT_TRUE(TKeyCueFix::hookInstalled());
+        EXPECT_TRUE(repaintAfterNotice());
+    }
+    EXPECT_EQ(TKeyCueFix::instanceCount(), 0);
+    EXPECT_FALSE(TKeyCueFix::hookInstalled());
+    EXPECT_FALSE(repaintAfterNotice());
+    DestroyWindow(window);
+}
+#endif
 
 }  // namespace
 }  // namespace lumidor

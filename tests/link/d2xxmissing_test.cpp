@@ -1,8 +1,15 @@
 // Runs with a loader path that holds no vendor library (see tests/CMakeLists.txt).
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include <string>
+#endif
+
 #include "link/D2XXUnit.h"
 #include "link/convertersearch.h"
+#include "support/libraryname.h"
 #include "support/search.h"
 
 using namespace Qt::StringLiterals;
@@ -10,7 +17,7 @@ using namespace Qt::StringLiterals;
 namespace lumidor {
 namespace {
 
-const QString kMissing = QStringLiteral(" - Knihovna \"libftd2xx.so\" nebyla nalezena !!!");
+const QString kMissing = test::quotingLibrary(" - Knihovna \"libftd2xx.so\" nebyla nalezena !!!");
 
 class NoLibrary : public ::testing::Test {
 protected:
@@ -83,6 +90,32 @@ TEST_F(NoLibrary, SearchStopsAtOnce) {
     EXPECT_EQ(busy, 0);
     EXPECT_TRUE(shown.isEmpty());
 }
+
+#ifdef _WIN32
+// A library planted where a careless loader looks, the current folder and
+// PATH, is never loaded: only the program's folder and the system's count.
+TEST_F(NoLibrary, StrayLibraryInCurrentFolderOrOnPathIsNotLoaded) {
+    std::wstring stray(MAX_PATH, L'\0');
+    stray.resize(GetModuleFileNameW(nullptr, stray.data(), MAX_PATH));
+    stray = stray.substr(0, stray.find_last_of(L"\\/")) + L"\\stray";
+    std::wstring folder(MAX_PATH, L'\0');
+    folder.resize(GetCurrentDirectoryW(MAX_PATH, folder.data()));
+    std::wstring path(32767, L'\0');
+    path.resize(GetEnvironmentVariableW(L"PATH", path.data(), 32767));
+    ASSERT_TRUE(SetCurrentDirectoryW(stray.c_str()));
+    ASSERT_TRUE(SetEnvironmentVariableW(L"PATH", (stray + L";" + path).c_str()));
+
+    EXPECT_TRUE(unit.OpenByDescription(QStringLiteral("RC_LINKUP v1.3")).isLibraryMissing());
+    // The plain search order does find the stray copy, so the line above means something.
+    HMODULE careless = LoadLibraryW(L"ftd2xx.dll");
+    EXPECT_NE(careless, nullptr);
+    if (careless != nullptr) {
+        FreeLibrary(careless);
+    }
+    SetEnvironmentVariableW(L"PATH", path.c_str());
+    SetCurrentDirectoryW(folder.c_str());
+}
+#endif
 
 }  // namespace
 }  // namespace lumidor

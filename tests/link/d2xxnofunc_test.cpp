@@ -3,6 +3,7 @@
 
 #include "link/D2XXUnit.h"
 #include "link/convertersearch.h"
+#include "support/libraryname.h"
 #include "support/search.h"
 
 namespace lumidor {
@@ -19,8 +20,8 @@ TEST(FunctionMissing, OnlyTheMissingCallFailsAndTheSearchStopsThere) {
     EXPECT_FALSE(status.isLibraryMissing());
     EXPECT_TRUE(unit.CloseDevice().ok());
     ASSERT_EQ(shown.size(), 1);
-    EXPECT_EQ(shown[0].text,
-              QStringLiteral("FT_SetTimeouts - Funkce v \"libftd2xx.so\" nebyla nalezena !!!"));
+    EXPECT_EQ(shown[0].text, test::quotingLibrary(
+                                 "FT_SetTimeouts - Funkce v \"libftd2xx.so\" nebyla nalezena !!!"));
 
     shown.clear();
     SearchInput input;
@@ -30,8 +31,9 @@ TEST(FunctionMissing, OnlyTheMissingCallFailsAndTheSearchStopsThere) {
     EXPECT_TRUE(test::converterShown(r));
     EXPECT_FALSE(r.buttonsEnabled.has_value());
     ASSERT_EQ(r.messages.size(), 2);
-    EXPECT_EQ(r.messages[0].text,
-              QStringLiteral("FT_SetTimeouts - Funkce v \"libftd2xx.so\" nebyla nalezena !!!"));
+    EXPECT_EQ(
+        r.messages[0].text,
+        test::quotingLibrary("FT_SetTimeouts - Funkce v \"libftd2xx.so\" nebyla nalezena !!!"));
     EXPECT_EQ(r.messages[1],
               (Message{MsgKind::Error,
                        QStringLiteral("Failed to set \"TimeOuts\" for USB communication !!!")}));

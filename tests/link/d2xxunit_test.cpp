@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <cstring>
 
+#include "support/libraryname.h"
 #include "support/simenv.h"
 
 using namespace Qt::StringLiterals;
@@ -22,7 +23,7 @@ struct TextCase {
 class StatusTexts : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(StatusTexts, MatchTheTable) {
-    EXPECT_EQ(statusText(GetParam().status), QString::fromUtf8(GetParam().text));
+    EXPECT_EQ(statusText(GetParam().status), test::quotingLibrary(GetParam().text));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,8 +1,6 @@
 #include "presets/presetfile.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -166,6 +164,12 @@ TEST(PresetFileNames, ExtensionAndBareName) {
               QStringLiteral("pattern.rcl - RC Lumidor configurator HW v4.0"));
 }
 
+// The file is named with the system's own separators.
+QString shownWithNativePath(const char* text) {
+    const QString path = QStringLiteral("/m/a.rcl");
+    return QString::fromUtf8(text).replace(path, QDir::toNativeSeparators(path));
+}
+
 TEST(PresetFileTexts, ExactInBothLanguages) {
     const QString p = QStringLiteral("/m/a.rcl");
     const struct {
@@ -193,13 +197,13 @@ TEST(PresetFileTexts, ExactInBothLanguages) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.got.kind, c.kind) << c.text;
-        EXPECT_EQ(c.got.text, QString::fromUtf8(c.text));
+        EXPECT_EQ(c.got.text, shownWithNativePath(c.text));
     }
     EXPECT_EQ(
         presetFileOverwriteQuestion(Lang::Czech, p),
-        QString::fromUtf8("Soubor \"/m/a.rcl\" již existuje,\r\rskutečně jej chcete přepsat ?"));
+        shownWithNativePath("Soubor \"/m/a.rcl\" již existuje,\r\rskutečně jej chcete přepsat ?"));
     EXPECT_EQ(presetFileOverwriteQuestion(Lang::English, p),
-              QStringLiteral("File \"/m/a.rcl\" exists,\r\roverwrite it ?"));
+              shownWithNativePath("File \"/m/a.rcl\" exists,\r\roverwrite it ?"));
 }
 
 // ---- On disk ----
@@ -226,14 +230,19 @@ TEST_F(PresetFileDisk, WritesAndReadsBack) {
 // What cannot be read never gets as far as the records, and says why.
 TEST_F(PresetFileDisk, UnreadableNames) {
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("folder.rcl")));
+#ifndef _WIN32
     ASSERT_EQ(mkfifo(path("pipe.rcl").toLocal8Bit().constData(), 0600), 0);
+#endif
     const struct {
         const char* name;
         PresetFileRead::Status status;
         bool reason;
     } cases[] = {{"missing.rcl", PresetFileRead::Status::Missing, false},
                  {"folder.rcl", PresetFileRead::Status::NoData, true},
-                 {"pipe.rcl", PresetFileRead::Status::NoData, true}};
+#ifndef _WIN32
+                 {"pipe.rcl", PresetFileRead::Status::NoData, true}
+#endif
+    };
     PresetGrid current;
     current.setCell(5, true);
     for (const auto& c : cases) {
@@ -245,8 +254,8 @@ TEST_F(PresetFileDisk, UnreadableNames) {
 }
 
 TEST_F(PresetFileDisk, NoReadPermission) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not stop root";
+    if (const char* why = test::permissionsIgnored()) {
+        GTEST_SKIP() << why;
     }
     ASSERT_TRUE(writeAll(path(), validFile()));
     QFile::setPermissions(path(), QFile::WriteOwner);
@@ -274,7 +283,7 @@ TEST_F(PresetFileDisk, FailedSaveKeepsTheOldFile) {
     ASSERT_TRUE(writeAll(path(), old));
     std::optional<QString> error;
     {
-        const test::FileSizeLimit limit(1000);
+        const test::FailingSave failing(path(), 1000);
         error = writePresetFile(path(), PresetGrid{}, {1, 1, 1});
     }
     ASSERT_TRUE(error);
@@ -288,8 +297,8 @@ TEST_F(PresetFileDisk, FailedSaveKeepsTheOldFile) {
 }
 
 TEST_F(PresetFileDisk, ReadOnlyFolder) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not stop root; the size-limit case covers this";
+    if (const char* why = test::permissionsIgnored()) {
+        GTEST_SKIP() << why << "; FailedSaveKeepsTheOldFile covers a failed save";
     }
     QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner);
     const auto error = writePresetFile(path(), PresetGrid{}, {1, 1, 1});

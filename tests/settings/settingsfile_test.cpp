@@ -1,10 +1,6 @@
 #include "settings/settingsfile.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -313,14 +309,12 @@ TEST_F(SettingsFileTest, PresetStoreAppendsAfterHandWrittenConfiguration) {
 
 // ---- Failed writes: the old file stays, the reason comes back ----
 
-using test::FileSizeLimit;
-
 TEST_F(SettingsFileTest, FailedWriteLeavesPreviousFileByteForByte) {
     const QByteArray old = "; mine\r\n[Presets]\r\nChB1=1\r\n";
     writeAll(path(), old);
     StoreOutcome out;
     {
-        const FileSizeLimit limit(64);
+        const test::FailingSave failing(path(), 64);
         out = storeConfiguration(path(), someConfig(), kNeverAsked);
     }
     EXPECT_EQ(out.status, StoreOutcome::Status::Failed);
@@ -331,8 +325,8 @@ TEST_F(SettingsFileTest, FailedWriteLeavesPreviousFileByteForByte) {
 }
 
 TEST_F(SettingsFileTest, ReadOnlyFolderReportsAndKeepsFile) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not stop root; the size-limit case covers this";
+    if (const char* why = test::permissionsIgnored()) {
+        GTEST_SKIP() << why << "; FailedWriteLeavesPreviousFileByteForByte covers a failed save";
     }
     const QByteArray old = "[Presets]\r\nChB1=1\r\n";
     writeAll(path(), old);
@@ -403,20 +397,21 @@ TEST_F(SettingsFileTest, OversizedFileIsUnreadableAndKeptUnlessConfirmed) {
 TEST(SettingsMessages, NameThePathAndTheReasonInBothLanguages) {
     const QString path = QStringLiteral("/opt/rc/x.ini");
     const QString why = QStringLiteral("No space left on device");
+    // Shown with the system's own separators.
+    const QString quoted = u'"' + QDir::toNativeSeparators(path) + u'"';
     for (Lang lang : {Lang::Czech, Lang::English}) {
         const Message failed = settingsWriteFailedMessage(lang, path, why);
         EXPECT_EQ(failed.kind, MsgKind::Error);
-        EXPECT_TRUE(failed.text.contains(u"\"/opt/rc/x.ini\""_s) && failed.text.contains(why));
+        EXPECT_TRUE(failed.text.contains(quoted) && failed.text.contains(why));
         const Message unreadable = settingsUnreadableMessage(lang, path, why);
         EXPECT_EQ(unreadable.kind, MsgKind::Warning);
-        EXPECT_TRUE(unreadable.text.contains(u"\"/opt/rc/x.ini\""_s) &&
-                    unreadable.text.contains(why));
+        EXPECT_TRUE(unreadable.text.contains(quoted) && unreadable.text.contains(why));
         const QString question = settingsOverwriteQuestion(lang, path, why);
-        EXPECT_TRUE(question.contains(u"\"/opt/rc/x.ini\""_s) && question.contains(why));
+        EXPECT_TRUE(question.contains(quoted) && question.contains(why));
     }
     // A path holding a placeholder is shown as it is.
     EXPECT_TRUE(settingsWriteFailedMessage(Lang::English, u"/tmp/%2.ini"_s, why)
-                    .text.contains(u"\"/tmp/%2.ini\""_s));
+                    .text.contains(QDir::toNativeSeparators(u"\"/tmp/%2.ini\""_s)));
 }
 
 }  // namespace

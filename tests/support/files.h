@@ -1,7 +1,15 @@
 #pragma once
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <signal.h>
 #include <sys/resource.h>
+#include <unistd.h>
+#endif
 
 #include <QByteArray>
 #include <QFile>
@@ -20,27 +28,55 @@ inline bool writeAll(const QString& path, const QByteArray& bytes) {
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
-// Writes beyond this many bytes fail with EFBIG while the object lives, even
-// for root (whom file permissions do not stop).
-class FileSizeLimit {
+// Why permission bits cannot stop this process writing, or null where they
+// can: root ignores them, and on Windows access lists decide, not the bits.
+inline const char* permissionsIgnored() {
+#ifdef _WIN32
+    return "on Windows access lists, not permission bits, decide who may write";
+#else
+    return geteuid() == 0 ? "permissions do not stop root" : nullptr;
+#endif
+}
+
+// Makes saving over an existing file fail while the object lives. On Linux
+// writes beyond `bytes` fail with EFBIG, as on a full disk, even for root
+// (whom file permissions do not stop). Windows has no such limit; there
+// another program holds the file open, as an editor or a virus scanner does,
+// so it can be read but not replaced.
+class FailingSave {
 public:
-    explicit FileSizeLimit(rlim_t bytes) {
+#ifdef _WIN32
+    FailingSave(const QString& path, qint64 /*bytes*/)
+        : file_(CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ,
+                            FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    ~FailingSave() {
+        if (file_ != INVALID_HANDLE_VALUE) {
+            CloseHandle(file_);
+        }
+    }
+#else
+    FailingSave(const QString& /*path*/, qint64 bytes) {
         getrlimit(RLIMIT_FSIZE, &saved_);
         oldHandler_ = signal(SIGXFSZ, SIG_IGN);
         rlimit lim = saved_;
-        lim.rlim_cur = bytes;
+        lim.rlim_cur = static_cast<rlim_t>(bytes);
         setrlimit(RLIMIT_FSIZE, &lim);
     }
-    ~FileSizeLimit() {
+    ~FailingSave() {
         setrlimit(RLIMIT_FSIZE, &saved_);
         signal(SIGXFSZ, oldHandler_);
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+#endif
+    FailingSave(const FailingSave&) = delete;
+    FailingSave& operator=(const FailingSave&) = delete;
 
 private:
+#ifdef _WIN32
+    HANDLE file_;
+#else
     rlimit saved_{};
     sighandler_t oldHandler_{};
+#endif
 };
 
 }  // namespace lumidor::test

@@ -1,6 +1,11 @@
 #pragma once
 
-#include <cstdlib>
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#include <QByteArray>
+#include <QtGlobal>
 #include <initializer_list>
 
 namespace lumidor::test {
@@ -15,8 +20,21 @@ public:
     SimEnv(const SimEnv&) = delete;
     SimEnv& operator=(const SimEnv&) = delete;
 
-    void set(const char* name, const char* value) { setenv(name, value, 1); }
-    void unset(const char* name) { unsetenv(name); }
+    void set(const char* name, const char* value) {
+#ifdef _WIN32
+        // The C runtime drops a variable set empty; the process block keeps
+        // it, and the simulator reads that one there.
+        if (*value == '\0') {
+            qunsetenv(name);
+            SetEnvironmentVariableA(name, "");
+            return;
+        }
+#endif
+        qputenv(name, QByteArray(value));
+    }
+    void unset(const char* name) {
+        qunsetenv(name);
+    }
 
 private:
     static void clear() {
@@ -24,7 +42,7 @@ private:
              {"LUMIDOR_SIM_DEVICES", "LUMIDOR_SIM_DRIVER_VERSION", "LUMIDOR_SIM_LIBRARY_VERSION",
               "LUMIDOR_SIM_REPLY", "LUMIDOR_SIM_SLOW_LISTING", "LUMIDOR_SIM_FAIL",
               "LUMIDOR_SIM_UNPLUG_AFTER", "LUMIDOR_SIM_READ_TIMEOUT", "LUMIDOR_SIM_TRACE"}) {
-            unsetenv(name);
+            qunsetenv(name);
         }
     }
 };
