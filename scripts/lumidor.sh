@@ -4,6 +4,8 @@
 #                     with the converter simulator as its device
 #   lumidor.sh test   install what is missing, build with warnings as errors,
 #                     run every test (and the sanitizer build of the tests)
+#   lumidor.sh windows  install what is missing, cross-build for 64-bit Windows
+#                     and make the installer and the portable zip
 #   lumidor.sh bench  build and run the benchmarks
 set -euo pipefail
 
@@ -22,6 +24,8 @@ packages=(
 # Windows cross-check, static analysis and the Debian package.
 packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   clang-tidy dpkg-dev file fakeroot lintian xdotool fonts-dejavu-extra)
+# The Windows build: run by Wine, packed by NSIS.
+packages+=(wine wine64 fonts-wine nsis zip xz-utils)
 
 install_missing() {
   local missing=()
@@ -79,10 +83,15 @@ case "${1:-}" in
     CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DLUMIDOR_BUILD_BENCHMARKS=OFF >/dev/null
     cmake --build build-fuzz -j"$(nproc)" --target reply_fuzz ini_fuzz presetfile_fuzz
     ctest --test-dir build-fuzz --output-on-failure -R fuzz
+    scripts/windows.sh test
     if [ "${LUMIDOR_SKIP_SANITIZE:-0}" != 1 ]; then
       build build-asan -DLUMIDOR_SANITIZE=ON -DLUMIDOR_BUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug
       ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
     fi
+    ;;
+  windows)
+    install_missing
+    scripts/windows.sh build
     ;;
   bench)
     install_missing
@@ -91,7 +100,7 @@ case "${1:-}" in
     for b in build/bench/*_bench; do [ -x "$b" ] && "$b"; done
     ;;
   *)
-    echo "usage: $0 run|test|bench" >&2
+    echo "usage: $0 run|test|windows|bench" >&2
     exit 2
     ;;
 esac
