@@ -114,7 +114,9 @@ Section "$(NameProgram)" SecProgram
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $1
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
-    !insertmacro MUI_LANGDLL_SAVELANGUAGE
+    ; Written directly: MUI_LANGDLL_SAVELANGUAGE does nothing once uninstaller
+    ; pages have been declared.
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "${MUI_LANGDLL_REGISTRY_VALUENAME}" $LANGUAGE
 SectionEnd
 
 Section /o "$(NameDesktop)" SecDesktop
