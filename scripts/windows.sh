@@ -37,6 +37,7 @@ build() {
     -DLUMIDOR_BUILD_BENCHMARKS=OFF -DLUMIDOR_BUILD_TOOLS=OFF -DLUMIDOR_WERROR=ON \
     "${launcher[@]}" >/dev/null
   stage "cross-build" cmake --build "$dir" -j"$(nproc)"
+  stage "zip and installer" cmake --build "$dir" --target windows_zip windows_installer
 }
 
 # A prefix of its own, made once, reporting Windows 10.
@@ -82,6 +83,8 @@ case "${1:-}" in
   test)
     build
     run_tests
+    stage "installer tried as a user would" bash scripts/windows-installer-smoke.sh \
+      "$dir"/rc-lumidor-*-win64-setup.exe "$dir/simulator/ftd2xx.dll"
     ;;
   *)
     echo "usage: $0 build|test" >&2
