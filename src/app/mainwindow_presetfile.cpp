@@ -21,6 +21,9 @@ void TMainForm::connectPresetFiles() {
     connect(GroupBox3->saveFileButton(), &QToolButton::clicked, this, &TMainForm::btnSaveFileClick);
     connect(GroupBox3->openFileButton(), &QToolButton::clicked, this, &TMainForm::btnOpenFileClick);
     connect(GroupBox3, &PresetEditorBox::pwmModeRestored, this, &TMainForm::cbPWMChange);
+    connect(GroupBox3, &PresetEditorBox::titleRestored, this, [this](const QString& file) {
+        setWindowTitle(file.isEmpty() ? plainTitle() : presetFileTitle(file, plainTitle()));
+    });
 }
 
 QString TMainForm::presetFileFolder() {
@@ -45,6 +48,7 @@ void TMainForm::btnSaveFileClick() {
         return;
     }
     GroupBox3->showPlaceholder();
+    GroupBox3->setTitleFile(path);
     setWindowTitle(presetFileTitle(path, plainTitle()));
 }
 
@@ -77,6 +81,7 @@ void TMainForm::btnOpenFileClick() {
     GroupBox3->setPattern({read.records.grid, read.records.options});
     cbPWMChange();
     GroupBox3->recordChange();
+    GroupBox3->setTitleFile(path);
     setWindowTitle(presetFileTitle(path, plainTitle()));
 }
 

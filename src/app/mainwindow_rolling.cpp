@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>
@@ -23,11 +24,13 @@ void setTop(QWidget* w, int top) {
 
 const QString kPictureName = QStringLiteral("slidingPicture");
 
-// A still picture of a group box that stands over it while it slides. Every
-// tick resizes the window, which makes Qt repaint all of it; twenty lists and
-// their texts would take several milliseconds a tick, the pictures a fraction
-// of one. Opaque, so the group box beneath is not painted at all; the mouse
-// goes through to it.
+// A picture of a group box that stands over it while it slides. Every tick
+// resizes the window, which makes Qt repaint all of it; twenty lists and their
+// texts would take several milliseconds a tick, the pictures a fraction of
+// one. Opaque, so the group box beneath is not painted at all; the mouse goes
+// through to it. The group still changes meanwhile (a key in the program
+// list, a language click, a converter plugged in), so any sign of a change in
+// it has the picture taken anew before the next move.
 class SlidingPicture : public QWidget {
 public:
     explicit SlidingPicture(QWidget* group)
@@ -36,17 +39,53 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setGeometry(group->geometry());
+        group->installEventFilter(this);
+        for (QWidget* part : group->findChildren<QWidget*>()) {
+            part->installEventFilter(this);
+        }
         show();
         raise();
     }
-    void follow() { move(group_->pos()); }
+    void renewBeforeTheNextMove() { stale_ = true; }
+    void follow() {
+        if (stale_) {
+            stale_ = false;
+            picture_ = group_->grab();
+            update();
+        }
+        move(group_->pos());
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override { QPainter(this).drawPixmap(0, 0, picture_); }
 
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        switch (event->type()) {
+            // A new text or item posts a layout request to its parent.
+            case QEvent::LayoutRequest:
+            case QEvent::EnabledChange:
+            case QEvent::FontChange:
+            case QEvent::PaletteChange:
+            case QEvent::StyleChange:
+            case QEvent::ShowToParent:
+            case QEvent::HideToParent:
+            case QEvent::FocusIn:
+            case QEvent::FocusOut:
+            case QEvent::KeyPress:
+            case QEvent::Wheel:
+            case QEvent::MouseButtonRelease:
+                stale_ = true;
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+
 private:
     QWidget* group_;
     QPixmap picture_;
+    bool stale_ = false;
 };
 
 QList<SlidingPicture*> slidingPictures(QWidget* client) {
@@ -61,6 +100,12 @@ QList<SlidingPicture*> slidingPictures(QWidget* client) {
 
 void TMainForm::connectRolling() {
     connect(tmrRollingWindow, &QTimer::timeout, this, &TMainForm::tmrRollingWindowTimer);
+    // A language click relabels texts of fixed size, which tell no parent.
+    connect(GroupBox5, &LanguageBox::languageClicked, this, [this] {
+        for (SlidingPicture* p : slidingPictures(centralWidget())) {
+            p->renewBeforeTheNextMove();
+        }
+    });
     // Taken when a change of program sets the view moving, before the first
     // tick, so no tick pays for them.
     connect(GroupBox4, &ConfigPanelBox::rollingViewRequested, this, [this] {

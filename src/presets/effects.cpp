@@ -88,6 +88,34 @@ bool isSeparatorText(const QString& shown) {
     return shown == QLatin1String("-");
 }
 
+bool EffectChoice::choose(std::optional<int> effect) {
+    const bool valid = effect && *effect >= 0 && *effect < kEffectCount;
+    effect_ = valid ? effect : std::nullopt;
+    placeholder_ = !valid;
+    return valid && *effect != kSeparatorEffect;
+}
+
+void EffectChoice::showPlaceholder() {
+    effect_.reset();
+    placeholder_ = true;
+}
+
+void EffectChoice::open() {
+    placeholder_ = false;
+}
+
+bool EffectChoice::close() {
+    if (placeholder_ || (effect_ && *effect_ != kSeparatorEffect)) {
+        return false;
+    }
+    showPlaceholder();
+    return true;
+}
+
+void EffectChoice::restore(std::optional<int> effect) {
+    choose(effect);  // shown, not applied
+}
+
 std::span<const int> effectCells(int effect) {
     if (effect < 0 || effect >= kEffectCount) {
         return {};

@@ -12,8 +12,9 @@
 
 namespace lumidor {
 
-// The effect list in item order; an effect's number is its position here (a
-// placeholder item at the head of the list is not counted).
+// The effect list in item order; an effect's number is its position here.
+// The list's items carry their numbers, so a placeholder item ahead of them
+// shifts none.
 inline constexpr int kEffectCount = 13;
 inline constexpr int kSeparatorEffect = 6;
 inline constexpr int kRandomEffect = 12;
@@ -41,6 +42,32 @@ QStringList effectItems(Lang lang);
 bool isPlaceholderText(const QString& shown);
 // The separator only divides the list; it is never applied.
 bool isSeparatorText(const QString& shown);
+
+// What the effect list shows as chosen; the list displays this value.
+class EffectChoice {
+public:
+    // The effect shown as chosen, the separator included (the keyboard can
+    // rest on it); none while the placeholder, or nothing, is shown.
+    std::optional<int> effect() const { return effect_; }
+    bool placeholderShown() const { return placeholder_; }
+
+    // The list now shows `effect` (none: its placeholder). True when that is
+    // an effect to apply: neither the placeholder nor the separator.
+    bool choose(std::optional<int> effect);
+    // What a selection button or a preset file does; nothing is applied.
+    void showPlaceholder();
+    // The list opens: the placeholder leaves it, so only effects are offered.
+    void open();
+    // The list closes. True when the placeholder comes back: nothing or the
+    // separator was chosen.
+    bool close();
+    // An undo step shows what the list showed then; none is the placeholder.
+    void restore(std::optional<int> effect);
+
+private:
+    std::optional<int> effect_;
+    bool placeholder_ = false;
+};
 
 // The cells a stored effect lights, by cell number; empty for the separator,
 // the random effect and any other number.

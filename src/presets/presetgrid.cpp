@@ -67,13 +67,17 @@ void PresetGrid::invert() {
     }
 }
 
-void PresetGrid::applySelectionTag(int tag) {
-    if (tag == 3) {
-        invert();
-    } else if (tag != 0) {
-        fill();
-    } else {
-        clear();
+void PresetGrid::apply(Selection selection) {
+    switch (selection) {
+        case Selection::Clear:
+            clear();
+            break;
+        case Selection::Fill:
+            fill();
+            break;
+        case Selection::Invert:
+            invert();
+            break;
     }
 }
 

@@ -26,6 +26,9 @@ int canonicalPosition(int number);
 // 1..80, then 101..180: the order every whole-grid operation walks.
 const std::array<int, kCellCount>& canonicalCellNumbers();
 
+// What the selection buttons do to the whole grid.
+enum class Selection { Clear, Fill, Invert };
+
 // The 160 lit/dark cells, nothing else.
 class PresetGrid {
 public:
@@ -37,9 +40,7 @@ public:
     void clear() { cells_.fill(false); }
     void fill() { cells_.fill(true); }
     void invert();
-    // What a selection button does, told apart by its tag: 0 clears, 3
-    // inverts, any other fills.
-    void applySelectionTag(int tag);
+    void apply(Selection selection);
     bool anyLit() const;
     int litCount() const;
 

@@ -106,9 +106,12 @@ private Q_SLOTS:
         QCOMPARE(form_->timer1()->interval(), 100);
         QVERIFY(dialogs_->shown.isEmpty());
 
-        // Opening is one undo step.
+        // Opening is one undo step; the title goes and comes back with it.
         editor()->undoStack()->undo();
         QCOMPARE(editor()->pattern().options.timeAxis, 5);
+        QCOMPARE(form_->windowTitle(), kTitleEn);
+        editor()->undoStack()->redo();
+        QCOMPARE(form_->windowTitle(), QStringLiteral("plane.rcl - ") + kTitleEn);
     }
 
     // The name rules and the overwrite question.

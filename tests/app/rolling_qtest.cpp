@@ -2,6 +2,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 #include "app/languagebox.h"
@@ -101,6 +102,33 @@ private Q_SLOTS:
         QCOMPARE(layout(), (QList<int>{409, 409, 588, 669, 820}));
         QVERIFY(presetsShown());
         QVERIFY(form_->timer1()->isActive());
+    }
+
+    // A change while the groups slide shows at the next tick: each picture
+    // looks like the group it stands over.
+    void picturesShowChangesDuringTheRoll() {
+        form_->rollingTimer()->setInterval(24 * 3600 * 1000);
+        chooseProgram(1);
+        form_->tmrRollingWindowTimer();
+        QToolButton* flag = form_->lang() == Lang::Czech ? form_->languageBox()->englishButton()
+                                                         : form_->languageBox()->czechButton();
+        QTest::mouseClick(flag, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        form_->tmrRollingWindowTimer();
+        const auto pictures = form_->findChildren<QWidget*>(QStringLiteral("slidingPicture"));
+        QCOMPARE(pictures.size(), 4);
+        for (QWidget* picture : pictures) {
+            QWidget* group = nullptr;
+            const QList<QWidget*> groups{form_->configPanel(), form_->interfaceBox(),
+                                         form_->languageBox(),
+                                         form_->findChild<QWidget*>(QStringLiteral("GroupBox6"))};
+            for (QWidget* g : groups) {
+                group = g->geometry() == picture->geometry() ? g : group;
+            }
+            QVERIFY(group != nullptr);
+            QCOMPARE(picture->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                     group->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        }
     }
 };
 

@@ -147,6 +147,14 @@ private Q_SLOTS:
         QTest::keyClick(list, Qt::Key_Up);
         QCOMPARE(list->currentIndex(), 0);
         QCOMPARE(box->pattern(), before);
+        // After a keyboard pick a selection button keeps the one placeholder,
+        // and the next pick applies the effect it shows.
+        QTest::keyClick(list, Qt::Key_Down);
+        box->BitBtnCheckBoxClick(0);
+        QCOMPARE(placeholders(list), 1);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentText(), effectItems(Lang::Czech)[0]);
+        QCOMPARE(box->pattern().grid.litCount(), 60);
     }
 
     void languageSwitchKeepsTheChoice() {

@@ -33,6 +33,27 @@ TEST(EffectList, ItemsInBothLanguages) {
     EXPECT_EQ(effectItems(Lang::English)[12], QStringLiteral("Random generate"));
 }
 
+// The list's rules as a state: what shows after each step, and whether a
+// change applies an effect (never the placeholder, the separator or a stray).
+TEST(EffectList, ChoiceFollowsThePlaceholderRules) {
+    EffectChoice c;
+    EXPECT_TRUE(c.close());  // the first show brings the placeholder
+    EXPECT_FALSE(c.close());
+    EXPECT_TRUE(c.choose(0));
+    EXPECT_FALSE(c.close());
+    EXPECT_FALSE(c.choose(kSeparatorEffect));
+    EXPECT_EQ(c.effect(), kSeparatorEffect);
+    EXPECT_TRUE(c.close());
+    EXPECT_TRUE(c.placeholderShown() && !c.effect());
+    c.open();
+    EXPECT_FALSE(c.placeholderShown());
+    EXPECT_FALSE(c.choose(std::nullopt));
+    EXPECT_FALSE(c.choose(kEffectCount));
+    EXPECT_TRUE(c.placeholderShown());
+    c.restore(kSeparatorEffect);
+    EXPECT_EQ(c.effect(), kSeparatorEffect);
+}
+
 struct Cell {
     int output;
     int column;

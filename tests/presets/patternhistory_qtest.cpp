@@ -22,6 +22,7 @@ class PatternHistoryTest : public QObject {
             qFatal("editor not shown");
         }
         box->setRandomSeed(5);
+        box->cbVolbaRezimuCloseUp();  // as the window's first show does
         return box;
     }
 
@@ -46,7 +47,8 @@ class PatternHistoryTest : public QObject {
 
 private Q_SLOTS:
     // A mix of every kind of change, undone to the start and redone to the end,
-    // each step restoring exactly the pattern it left.
+    // each step restoring exactly the pattern it left and what the effect list
+    // showed with it.
     void undoAndRedoAcrossAMixOfEdits() {
         auto box = makeBox();
         QSignalSpy pwmRestored(box.get(), &PresetEditorBox::pwmModeRestored);
@@ -81,10 +83,12 @@ private Q_SLOTS:
             {"invert", [&] { box->BitBtnCheckBoxClick(3); }},
         };
         std::vector<Pattern> states{box->pattern()};
+        QStringList shown{box->effectList()->currentText()};
         for (const auto& [name, edit] : edits) {
             edit();
             QVERIFY2(box->pattern() != states.back(), name);
             states.push_back(box->pattern());
+            shown << box->effectList()->currentText();
             QCOMPARE(box->undoStack()->count(), static_cast<int>(states.size()) - 1);
         }
         QCOMPARE(states[3].grid.litCount(), 2 + 4);  // the drag passed four cells
@@ -93,11 +97,13 @@ private Q_SLOTS:
         for (size_t i = states.size() - 1; i > 0; --i) {
             undo->undo();
             QCOMPARE(box->pattern(), states[i - 1]);
+            QCOMPARE(box->effectList()->currentText(), shown[static_cast<qsizetype>(i - 1)]);
         }
         QCOMPARE(pwmRestored.count(), 1);
         for (size_t i = 1; i < states.size(); ++i) {
             undo->redo();
             QCOMPARE(box->pattern(), states[i]);
+            QCOMPARE(box->effectList()->currentText(), shown[static_cast<qsizetype>(i)]);
         }
         QCOMPARE(pwmRestored.count(), 2);
 

@@ -106,7 +106,8 @@ private Q_SLOTS:
 
         // With an empty list the placeholder comes in the active language.
         auto fresh = makeBox();
-        fresh->BitBtnCheckBoxClick(1);
+        fresh->BitBtnCheckBoxClick(2);
+        QCOMPARE(fresh->grid().litCount(), kCellCount);  // any tag but 0 and 3 fills
         QCOMPARE(fresh->effectList()->currentText(), QStringLiteral("Preset effect ..."));
         QCOMPARE(fresh->effectList()->count(), kEffectCount + 1);
     }

@@ -91,21 +91,23 @@ TEST(CanonicalOrder, PositionIsTheIndexInTheOrder) {
     }
 }
 
-// The selection buttons: tag 0 clears, 3 inverts, any other tag fills.
-TEST(PresetGrid, SelectionTags) {
+// What the selection buttons do.
+TEST(PresetGrid, Selections) {
     PresetGrid start;
     start.setCell(1, true);
     start.setCell(180, true);
     const struct {
-        int tag;
+        Selection selection;
         int lit;
         bool cell1;
-    } cases[] = {{0, 0, false}, {1, 160, true}, {3, 158, false}, {2, 160, true}};
+    } cases[] = {{Selection::Clear, 0, false},
+                 {Selection::Fill, 160, true},
+                 {Selection::Invert, 158, false}};
     for (const auto& c : cases) {
         PresetGrid g = start;
-        g.applySelectionTag(c.tag);
-        EXPECT_EQ(g.litCount(), c.lit) << c.tag;
-        EXPECT_EQ(g.cell(1), c.cell1) << c.tag;
+        g.apply(c.selection);
+        EXPECT_EQ(g.litCount(), c.lit) << static_cast<int>(c.selection);
+        EXPECT_EQ(g.cell(1), c.cell1) << static_cast<int>(c.selection);
     }
 }
 

@@ -3,46 +3,25 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QIcon>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QToolButton>
-#include <QUndoStack>
 #include <random>
 #include <utility>
 
 #include "common/ui/listutil.h"
 #include "common/ui/updown.h"
 #include "presets/editortexts.h"
-#include "presets/effects.h"
 #include "presets/preview.h"
-#include "presets/rowtops.h"
 #include "presets/timeaxis.h"
-#include "presets/ui/columntrackbar.h"
+#include "presets/ui/gridcells.h"
+#include "presets/ui/patternundo.h"
 
 namespace lumidor {
 namespace {
-
-constexpr int kGridLeft = 74;
-constexpr int kColumnPitch = 22;
-constexpr int kBlockGap = 5;
-constexpr int kCellSize = 16;
-constexpr int kBlockWidth = 5 * kColumnPitch;
-
-int columnX(int column) {
-    return kGridLeft + (column - 1) * kColumnPitch + ((column - 1) / 5) * kBlockGap;
-}
-
-QFont withPixelSize(QFont font, int pixels, bool bold = false) {
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 // The caption-less buttons show a glyph from the resources (":/glyphs/<glyph>.png").
 QToolButton* glyphButton(QWidget* parent, const char* name, const char* glyph, int x, int y) {
@@ -68,33 +47,19 @@ void fitDropDown(QComboBox* box) {
     box->view()->setMinimumWidth(box->view()->sizeHintForColumn(0) + 24);
 }
 
+// The buttons keep the tags the window layout gave them.
+Selection selectionOfTag(int tag) {
+    if (tag == 3) {
+        return Selection::Invert;
+    }
+    return tag == 0 ? Selection::Clear : Selection::Fill;
+}
+
 inline constexpr Bi kUndoKeysHint{
     " Ctrl+Z vrátí poslední změnu, Ctrl+Shift+Z nebo Ctrl+Y ji zopakuje; tažením myší "
     "nastavíte více buněk najednou.",
     " Ctrl+Z undoes the last change, Ctrl+Shift+Z or Ctrl+Y redoes it; drag the mouse to set "
     "several cells at once."};
-
-// One change to the pattern. It is pushed after the change was made, so its
-// first redo has nothing left to do.
-class PatternStep : public QUndoCommand {
-public:
-    PatternStep(std::function<void(const Pattern&)> restore, Pattern before, Pattern after)
-        : restore_(std::move(restore)), before_(before), after_(after) {}
-
-    void undo() override { restore_(before_); }
-    void redo() override {
-        if (done_) {
-            restore_(after_);
-        }
-        done_ = true;
-    }
-
-private:
-    std::function<void(const Pattern&)> restore_;
-    Pattern before_;
-    Pattern after_;
-    bool done_ = false;
-};
 
 // The two PWM edits and their up-downs show one pair; their ranges keep it
 // valid while the user steps either value. Nothing else listens to the
@@ -116,113 +81,21 @@ void showPwmPair(const PwmPair& pair, QLineEdit* eMin, UpDown* udMin, QLineEdit*
 PresetEditorBox::PresetEditorBox(QWidget* parent, LangFn lang)
     : QGroupBox(parent), lang_(std::move(lang)), random_(std::random_device{}()) {
     setObjectName(QStringLiteral("GroupBox3"));
-    buildGrid();
+    cells_ = new GridCells(this);
     buildLists();
-    setupHistory();
+    history_ = new PatternUndo(this, [this](const EditorState& s) { restoreFromHistory(s); });
+    history_->restart(state());
     // The active language is only known once the whole window exists; the
     // lists start with their Czech items so stored indexes can be selected.
     // Their popups are fitted when they open.
     const bool lazy = std::exchange(lazyPopups_, true);
     applyLanguage(Lang::Czech);
     lazyPopups_ = lazy;
-    for (int o = 0; o < kOutputs; ++o) {
-        rowLabels_[static_cast<size_t>(o)]->setText(QStringLiteral("Výstup %1:").arg(o + 1));
-    }
+    cells_->labelRowsAsCreated();
     connectControls();
     // On top of its siblings (it overlaps none) the bar's repaints need not
     // be checked against the hundreds of cells created after it.
-    TrackBar1->raise();
-}
-
-void PresetEditorBox::buildGrid() {
-    TrackBar1 = new ColumnTrackBar(this);
-    TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
-    TrackBar1->setRange(0, kColumns - 1);
-    TrackBar1->setTickPosition(QSlider::TicksBelow);
-    TrackBar1->setTickInterval(1);
-    TrackBar1->setPageStep(1);
-    TrackBar1->setStatusTip(QString::fromUtf8(kTrackBarHint));
-    TrackBar1->setGeometry(columnX(1) - 3, 20, columnX(kColumns) + kCellSize - columnX(1) + 6, 26);
-    // The preview moves the bar up to 40 times a second. Filling its own
-    // background (the colour the window shows beneath it) keeps each move from
-    // repainting the group box and the window behind it.
-    TrackBar1->setAutoFillBackground(true);
-
-    const QFont timeFont = withPixelSize(font(), 9);
-    for (int i = 0; i < 4; ++i) {
-        auto* label = new QLabel(this);
-        label->setObjectName(QStringLiteral("lbTime%1").arg(i + 1));
-        QFont f = timeFont;
-        f.setLetterSpacing(QFont::PercentageSpacing, 92);
-        label->setFont(f);
-        label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(columnX(5 * i + 1) - 6, 48, kBlockWidth + 2, 14);
-        timeLabels_[static_cast<size_t>(i)] = label;
-    }
-
-    // Outputs 1 and 2 lie on panels whose colour marks the rows a brightness
-    // mode governs.
-    for (int p = 0; p < 4; ++p) {
-        auto* panel = new QFrame(this);
-        panel->setObjectName(QStringLiteral("Panel%1").arg(p + 1));
-        panel->setAutoFillBackground(true);
-        const int firstColumn = p % 2 == 0 ? 1 : 11;
-        const int left = columnX(firstColumn) - 3;
-        const int right = columnX(firstColumn + 9) + kCellSize + 3;
-        panel->setGeometry(left, kRowTops[static_cast<size_t>(p / 2)] + 1, right - left, 20);
-        panels_[static_cast<size_t>(p)] = panel;
-    }
-    setLedPanelsColour(kPanelPlain);
-
-    const QFont rowFont = withPixelSize(font(), 11, true);
-    const QFont sectionFont = withPixelSize(font(), 8);
-    for (int o = 1; o <= kOutputs; ++o) {
-        const int top = kRowTops[static_cast<size_t>(o - 1)];
-        for (int c = 1; c <= kColumns; ++c) {
-            QWidget* host = this;
-            int x = columnX(c);
-            int y = top + 3;
-            if (o <= 2) {
-                QFrame* panel = panels_[static_cast<size_t>(o - 1) * 2 + (c > 10 ? 1 : 0)];
-                host = panel;
-                x -= panel->x();
-                y -= panel->y();
-            }
-            const int n = cellNumber(o, c);
-            auto* box = new QCheckBox(host);
-            box->setObjectName(QStringLiteral("CheckBox%1").arg(n));
-            box->setCursor(Qt::CrossCursor);
-            box->setGeometry(x, y, kCellSize, kCellSize);
-            box->installEventFilter(this);
-            cells_[static_cast<size_t>(canonicalPosition(n))] = box;
-        }
-
-        auto* label = new QLabel(this);
-        label->setObjectName(o <= 4 ? QStringLiteral("Label%1").arg(o)
-                                    : QStringLiteral("Label%1").arg(96 + o));
-        label->setFont(rowFont);
-        label->setGeometry(8, top + 4, kGridLeft - 12, 14);
-        rowLabels_[static_cast<size_t>(o - 1)] = label;
-
-        auto* arrow = new QLabel(QString::fromLatin1(kArrow), this);
-        arrow->setObjectName(QStringLiteral("lbSipka%1").arg(o));
-        arrow->setFont(rowFont);
-        arrow->setGeometry(columnX(kColumns) + kCellSize + 8, top + 4, 40, 14);
-
-        // "Sekce" labels sit in the gap under the first and third row of each section.
-        if (o % 2 == 1) {
-            static const char* const kSectionNames[] = {"lbSekce12", "lbSekce34", "lbSekce56",
-                                                        "lbSekce78"};
-            auto* section = new QLabel(this);
-            section->setObjectName(QString::fromLatin1(kSectionNames[(o - 1) / 2]));
-            section->setFont(sectionFont);
-            QPalette pal = section->palette();
-            pal.setColor(QPalette::WindowText, QColor(0x70, 0x70, 0x70));
-            section->setPalette(pal);
-            section->setGeometry(8, top + 17, kGridLeft - 12, 10);
-            sectionLabels_[static_cast<size_t>((o - 1) / 2)] = section;
-        }
-    }
+    cells_->trackBar()->raise();
 }
 
 void PresetEditorBox::buildLists() {
@@ -282,7 +155,10 @@ void PresetEditorBox::buildLists() {
     BitBtn1 = new QPushButton(this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(452, 334, 132, 50);
-    BitBtn1->setFont(withPixelSize(font(), 12, true));
+    QFont writeFont = font();
+    writeFont.setPixelSize(12);
+    writeFont.setBold(true);
+    BitBtn1->setFont(writeFont);
     BitBtn1->setCursor(Qt::PointingHandCursor);
     BitBtn1->setEnabled(false);
 
@@ -309,10 +185,7 @@ void PresetEditorBox::connectControls() {
     connect(cbVolbaRezimu, &EffectList::droppingDown, this,
             &PresetEditorBox::cbVolbaRezimuDropDown);
     connect(cbVolbaRezimu, &EffectList::closedUp, this, &PresetEditorBox::cbVolbaRezimuCloseUp);
-    // A cell toggled from the keyboard; the mouse paints through eventFilter.
-    for (QCheckBox* cell : cells_) {
-        connect(cell, &QCheckBox::clicked, this, &PresetEditorBox::recordChange);
-    }
+    connect(cells_, &GridCells::edited, this, &PresetEditorBox::recordChange);
     connect(udPwmMin, &UpDown::positionChanged, this, &PresetEditorBox::eMinPWMChange);
     connect(udPwmMax, &UpDown::positionChanged, this, &PresetEditorBox::eMaxPWMChange);
 }
@@ -321,23 +194,14 @@ void PresetEditorBox::applyLanguage(Lang lang) {
     setTitle(kEditorCaption(lang));
     // The cells show this hint; it also names the undo keys and the drag.
     setStatusTip(kEditorHint(lang) + kUndoKeysHint(lang));
-    for (int o = 1; o <= 4; ++o) {
-        rowLabels_[static_cast<size_t>(o - 1)]->setText(kOutputLabel(lang).arg(o));
-    }
-    sectionLabels_[0]->setText(kSection1(lang));
-    sectionLabels_[1]->setText(kSection1(lang));
-    for (int o = 5; o <= 8; ++o) {
-        rowLabels_[static_cast<size_t>(o - 1)]->setText(kOutputLabel(lang).arg(o));
-    }
-    sectionLabels_[2]->setText(kSection2(lang));
-    sectionLabels_[3]->setText(kSection2(lang));
+    cells_->applyLanguage(lang);
     BitBtn1->setText(kWriteButton(lang));
     BitBtn1->setStatusTip(kWriteButtonHint(lang));
     eMinPWM->setStatusTip(kMinPwmHint(lang));
     eMaxPWM->setStatusTip(kMaxPwmHint(lang));
 
-    rebuildEffectList(lang);
-
+    cbVolbaRezimu->rebuild(lang, effects_);
+    cbVolbaRezimu->setStatusTip(kEffectListHint(lang));
     rebuildList(cbCasovaOsa, timeAxisItems(lang), kTimeAxisHint(lang));
     rebuildList(cbZapVyp, onOffItems(lang), kOnOffHint(lang));
     rebuildList(cbPWM, pwmModeItems(lang), kPwmHint(lang));
@@ -355,20 +219,16 @@ void PresetEditorBox::applyLanguage(Lang lang) {
     btnUnselectAll->setStatusTip(kUnselectAllHint(lang));
     btnSelectAll->setStatusTip(kSelectAllHint(lang));
     tbSim->setStatusTip(kSimHint(lang));
+    // The switch shows the plain window title.
+    setTitleFile({});
 }
 
 PresetGrid PresetEditorBox::grid() const {
-    PresetGrid g;
-    for (int n : canonicalCellNumbers()) {
-        g.setCell(n, cells_[static_cast<size_t>(canonicalPosition(n))]->isChecked());
-    }
-    return g;
+    return cells_->grid();
 }
 
 void PresetEditorBox::setGrid(const PresetGrid& grid) {
-    for (int n : canonicalCellNumbers()) {
-        cells_[static_cast<size_t>(canonicalPosition(n))]->setChecked(grid.cell(n));
-    }
+    cells_->setGrid(grid);
 }
 
 Presets PresetEditorBox::presets() const {
@@ -395,13 +255,15 @@ void PresetEditorBox::setPresets(const Presets& presets) {
 }
 
 void PresetEditorBox::forgetHistory() {
-    undo_->clear();
-    recorded_ = pattern();
+    history_->restart(state());
+}
+
+QUndoStack* PresetEditorBox::undoStack() const {
+    return history_->stack();
 }
 
 QCheckBox* PresetEditorBox::cellBox(int number) const {
-    const int at = canonicalPosition(number);
-    return at < 0 ? nullptr : cells_[static_cast<size_t>(at)];
+    return cells_->cellBox(number);
 }
 
 bool PresetEditorBox::cell(int number) const {
@@ -409,47 +271,39 @@ bool PresetEditorBox::cell(int number) const {
     return box != nullptr && box->isChecked();
 }
 
+QSlider* PresetEditorBox::trackBar() const {
+    return cells_->trackBar();
+}
+
 void PresetEditorBox::cbCasovaOsaChange() {
     const auto axis = timeAxis(cbCasovaOsa->currentIndex());
     if (!axis) {
         return;
     }
-    for (size_t i = 0; i < timeLabels_.size(); ++i) {
-        timeLabels_[i]->setText(QString::fromLatin1(axis->labels[i]));
-    }
+    cells_->showTimeLabels(axis->labels);
     Q_EMIT columnDurationChanged(axis->msPerColumn);
 }
 
 void PresetEditorBox::BitBtnCheckBoxClick(int tag) {
     Q_EMIT titleResetRequested();
-    if (!isPlaceholderText(cbVolbaRezimu->currentText())) {
-        insertPlaceholder();
-    }
+    titleFile_.clear();
+    effects_.showPlaceholder();
+    cbVolbaRezimu->display(effects_, lang_());
     PresetGrid g = grid();
-    g.applySelectionTag(tag);
+    g.apply(selectionOfTag(tag));
     setGrid(g);
     recordChange();
 }
 
 void PresetEditorBox::cbVolbaRezimuCloseUp() {
-    const QString shown = cbVolbaRezimu->currentText();
-    if (shown.isEmpty() || shown == QStringLiteral("-")) {
-        insertPlaceholder();
+    if (effects_.close()) {
+        cbVolbaRezimu->display(effects_, lang_());
     }
 }
 
 void PresetEditorBox::showPlaceholder() {
-    if (!isPlaceholderText(cbVolbaRezimu->currentText())) {
-        insertPlaceholder();
-    }
-}
-
-int PresetEditorBox::selectedEffect() const {
-    const int index = cbVolbaRezimu->currentIndex();
-    const bool placeholderAtHead =
-        cbVolbaRezimu->count() > 0 && isPlaceholderText(cbVolbaRezimu->itemText(0));
-    const int effect = placeholderAtHead ? index - 1 : index;
-    return effect >= 0 && effect < kEffectCount ? effect : -1;
+    effects_.showPlaceholder();
+    cbVolbaRezimu->display(effects_, lang_());
 }
 
 void PresetEditorBox::setRandomSeed(unsigned seed) {
@@ -457,16 +311,15 @@ void PresetEditorBox::setRandomSeed(unsigned seed) {
 }
 
 void PresetEditorBox::cbVolbaRezimuChange() {
-    const QString shown = cbVolbaRezimu->currentText();
-    if (isPlaceholderText(shown) || isSeparatorText(shown)) {
+    if (cbVolbaRezimu->currentIndex() < 0 || !effects_.choose(cbVolbaRezimu->currentEffect())) {
         return;
     }
-    const auto effect = effectResult(selectedEffect(), random_);
+    const auto effect = effectResult(*effects_.effect(), random_);
     if (!effect) {
         return;
     }
     Q_EMIT titleResetRequested();
-    // Only the cells that change are touched, so each repaints at most once.
+    titleFile_.clear();
     setGrid(effect->grid);
     selectIndex(cbCasovaOsa, effect->timeAxis);
     cbCasovaOsaChange();
@@ -475,28 +328,8 @@ void PresetEditorBox::cbVolbaRezimuChange() {
 }
 
 void PresetEditorBox::cbVolbaRezimuDropDown() {
-    if (isPlaceholderText(cbVolbaRezimu->currentText())) {
-        const QSignalBlocker blocker(cbVolbaRezimu);
-        cbVolbaRezimu->removeItem(0);
-        cbVolbaRezimu->setCurrentIndex(-1);
-    }
-}
-
-void PresetEditorBox::rebuildEffectList(Lang lang) {
-    const bool placeholder = isPlaceholderText(cbVolbaRezimu->currentText());
-    const int effect = selectedEffect();
-    {
-        const QSignalBlocker blocker(cbVolbaRezimu);
-        cbVolbaRezimu->clear();
-        cbVolbaRezimu->addItems(effectItems(lang));
-        cbVolbaRezimu->setCurrentIndex(effect);
-    }
-    cbVolbaRezimu->setStatusTip(kEffectListHint(lang));
-    if (placeholder) {
-        const QSignalBlocker blocker(cbVolbaRezimu);
-        cbVolbaRezimu->insertItem(0, kPlaceholderItem(lang));
-        cbVolbaRezimu->setCurrentIndex(0);
-    }
+    effects_.open();
+    cbVolbaRezimu->dropPlaceholder();
 }
 
 Pattern PresetEditorBox::pattern() const {
@@ -511,95 +344,29 @@ void PresetEditorBox::setPattern(const Pattern& pattern) {
     selectIndex(cbPWM, pattern.options.pwmMode);
 }
 
-void PresetEditorBox::recordChange() {
-    Pattern now = pattern();
-    if (now == recorded_) {
-        return;
-    }
-    undo_->push(
-        new PatternStep([this](const Pattern& p) { restoreFromHistory(p); }, recorded_, now));
-    recorded_ = now;
+EditorState PresetEditorBox::state() const {
+    return {pattern(), effects_.effect(), titleFile_};
 }
 
-void PresetEditorBox::restoreFromHistory(const Pattern& pattern) {
+void PresetEditorBox::recordChange() {
+    history_->record(state());
+}
+
+void PresetEditorBox::setTitleFile(const QString& path) {
+    titleFile_ = path;
+    history_->amend(state());
+}
+
+void PresetEditorBox::restoreFromHistory(const EditorState& state) {
     const int pwmBefore = cbPWM->currentIndex();
-    setPattern(pattern);
-    recorded_ = pattern;
+    setPattern(state.pattern);
+    effects_.restore(state.effect);
+    cbVolbaRezimu->display(effects_, lang_());
+    titleFile_ = state.titleFile;
+    Q_EMIT titleRestored(titleFile_);
     if (cbPWM->currentIndex() != pwmBefore) {
         Q_EMIT pwmModeRestored();
     }
-}
-
-void PresetEditorBox::setupHistory() {
-    undo_ = new QUndoStack(this);
-    QAction* undo = undo_->createUndoAction(this);
-    undo->setObjectName(QStringLiteral("actUndo"));
-    undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    QAction* redo = undo_->createRedoAction(this);
-    redo->setObjectName(QStringLiteral("actRedo"));
-    redo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    for (QAction* action : {undo, redo}) {
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
-    }
-    recorded_ = pattern();
-}
-
-bool PresetEditorBox::eventFilter(QObject* watched, QEvent* event) {
-    return paintCells(watched, event) || QGroupBox::eventFilter(watched, event);
-}
-
-bool PresetEditorBox::paintCells(QObject* watched, QEvent* event) {
-    auto* cell = qobject_cast<QCheckBox*>(watched);
-    if (cell == nullptr) {
-        return false;
-    }
-    switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick: {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() != Qt::LeftButton) {
-                return false;
-            }
-            painting_ = true;
-            paintLit_ = !cell->isChecked();
-            cell->setChecked(paintLit_);
-            if (cell->focusPolicy() & Qt::ClickFocus) {
-                cell->setFocus(Qt::MouseFocusReason);
-            }
-            return true;
-        }
-        case QEvent::MouseMove: {
-            if (!painting_) {
-                return false;
-            }
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            QWidget* under = childAt(mapFromGlobal(mouse->globalPosition().toPoint()));
-            auto* passed = qobject_cast<QCheckBox*>(under);
-            if (passed != nullptr && passed->objectName().startsWith(QLatin1String("CheckBox"))) {
-                passed->setChecked(paintLit_);
-            }
-            return true;
-        }
-        case QEvent::MouseButtonRelease: {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (!painting_ || mouse->button() != Qt::LeftButton) {
-                return false;
-            }
-            painting_ = false;
-            recordChange();
-            return true;
-        }
-        default:
-            return false;
-    }
-}
-
-void PresetEditorBox::insertPlaceholder() {
-    const QSignalBlocker blocker(cbVolbaRezimu);
-    cbVolbaRezimu->insertItem(0, kPlaceholderItem(lang_()));
-    cbVolbaRezimu->setCurrentIndex(0);
 }
 
 void PresetEditorBox::eMinPWMChange() {
@@ -613,17 +380,11 @@ void PresetEditorBox::eMaxPWMChange() {
 }
 
 QColor PresetEditorBox::ledPanelsColour() const {
-    return panels_[0]->palette().color(QPalette::Window);
+    return cells_->ledPanelsColour();
 }
 
 void PresetEditorBox::setLedPanelsColour(const QColor& colour) {
-    for (QFrame* panel : panels_) {
-        QPalette pal = panel->palette();
-        if (pal.color(QPalette::Window) != colour) {
-            pal.setColor(QPalette::Window, colour);
-            panel->setPalette(pal);
-        }
-    }
+    cells_->setLedPanelsColour(colour);
 }
 
 void PresetEditorBox::setPwmLimitsEnabled(bool enabled) {

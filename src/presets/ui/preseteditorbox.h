@@ -2,18 +2,16 @@
 
 #include <QColor>
 #include <QGroupBox>
-#include <array>
 
 #include "common/bilingual.h"
 #include "presets/effects.h"
+#include "presets/patternhistory.h"
 #include "presets/presetgrid.h"
 #include "presets/ui/effectlist.h"
 
 class QCheckBox;
 class QUndoStack;
 class QComboBox;
-class QFrame;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
@@ -21,11 +19,14 @@ class QToolButton;
 
 namespace lumidor {
 
+class GridCells;
+class PatternUndo;
 class UpDown;
 
 // GroupBox3: the 8 x 20 preset grid with its time axis, the selection and
 // file buttons, the effect list, the on/off and brightness lists, the MIN/MAX
-// PWM edits and the write-presets button.
+// PWM edits and the write-presets button. The cells, the effect list and the
+// history are parts of their own; this box puts them together.
 class PresetEditorBox : public QGroupBox {
     Q_OBJECT
 public:
@@ -48,7 +49,8 @@ public:
 
     // Applies the time axis: the four time labels and the column duration.
     void cbCasovaOsaChange();
-    // Selection buttons: tag 0 clears, 1 fills, 3 inverts the grid.
+    // Selection buttons, told apart by their tag: 0 clears, 3 inverts, any
+    // other fills the grid.
     void BitBtnCheckBoxClick(int tag);
     // Shows the placeholder item at the head of the effect list while no
     // effect (and not the separator) is shown as chosen.
@@ -58,11 +60,11 @@ public:
     void cbVolbaRezimuChange();
     // The list opens: the placeholder leaves it, so only effects are offered.
     void cbVolbaRezimuDropDown();
-    // Puts the placeholder at the head of the effect list and selects it,
-    // unless it is showing already (selection buttons, preset files).
+    // The effect list shows its placeholder: the one it holds, or a new one
+    // at its head (selection buttons, preset files).
     void showPlaceholder();
     // The effect number shown as chosen (the separator included), or -1.
-    int selectedEffect() const;
+    int selectedEffect() const { return effects_.effect().value_or(-1); }
     // Seeds the random effect's generator (tests); otherwise it is seeded once
     // from the system's entropy source.
     void setRandomSeed(unsigned seed);
@@ -71,12 +73,15 @@ public:
     // selects the lists without their handlers, then applies the time axis.
     Pattern pattern() const;
     void setPattern(const Pattern& pattern);
-    // Every change to the pattern is one undo step: the difference from the
-    // last recorded pattern is recorded under one step. Nothing when equal.
+    // Every change to the pattern is one undo step, which also brings back
+    // what the effect list and the window title showed. With the pattern
+    // unchanged no step is made; the current one takes what they show now.
     void recordChange();
     // The pattern as it is now becomes the start of a fresh history (loads).
     void forgetHistory();
-    QUndoStack* undoStack() const { return undo_; }
+    QUndoStack* undoStack() const;
+    // The window title names this preset file from now on (empty: none).
+    void setTitleFile(const QString& path);
     void eMinPWMChange();
     void eMaxPWMChange();
 
@@ -86,7 +91,7 @@ public:
     QCheckBox* cellBox(int number) const;
     bool cell(int number) const;
 
-    QSlider* trackBar() const { return TrackBar1; }
+    QSlider* trackBar() const;
     QSlider* simBar() const { return tbSim; }
     QComboBox* pwmList() const { return cbPWM; }
     QComboBox* timeAxisList() const { return cbCasovaOsa; }
@@ -106,31 +111,20 @@ Q_SIGNALS:
     void columnDurationChanged(int ms);
     // A selection button or an effect asks for the plain window title.
     void titleResetRequested();
+    // Undo or redo brings back the title that named `file` (empty: plain).
+    void titleRestored(const QString& file);
     // Undo or redo changed cbPWM; the brightness rule must follow it.
     void pwmModeRestored();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void buildGrid();
-    void insertPlaceholder();
     void buildLists();
     void connectControls();
-    void setupHistory();
-    void restoreFromHistory(const Pattern& pattern);
-    void rebuildEffectList(Lang lang);
-    bool paintCells(QObject* watched, QEvent* event);
+    EditorState state() const;
+    void restoreFromHistory(const EditorState& state);
 
     LangFn lang_;
 
-    std::array<QCheckBox*, kCellCount> cells_{};  // canonical order
-    std::array<QFrame*, 4> panels_{};
-    std::array<QLabel*, 8> rowLabels_{};
-    std::array<QLabel*, 4> sectionLabels_{};
-    std::array<QLabel*, 4> timeLabels_{};
-
-    QSlider* TrackBar1 = nullptr;
+    GridCells* cells_ = nullptr;
     EffectList* cbVolbaRezimu = nullptr;
     QToolButton* btnOpenFile = nullptr;
     QToolButton* btnSaveFile = nullptr;
@@ -148,13 +142,9 @@ private:
     QPushButton* BitBtn1 = nullptr;
 
     EffectRandom random_;
-    QUndoStack* undo_ = nullptr;
-    // The pattern as of the last undo step (or load).
-    Pattern recorded_;
-    // A press on a cell starts painting: every cell the pointer passes takes
-    // the state the first one took, until the button is released.
-    bool painting_ = false;
-    bool paintLit_ = false;
+    EffectChoice effects_;
+    QString titleFile_;
+    PatternUndo* history_ = nullptr;
     bool lazyPopups_ = false;
 };
 
