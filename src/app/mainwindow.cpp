@@ -139,14 +139,14 @@ void TMainForm::FormActivate() {
     SearchConverter();
     Dialogs& dialogs = Dialogs::current();
     if (UsbDevice.Index == TUsbDevices::kNoConverter) {
-        dialogs.show(kConverterNotFound(lang()));
+        dialogs.show(converterNotFoundMessage(lang()));
     }
     if (UsbDevice.Index == TUsbDevices::kLibraryMissing) {
-        dialogs.show(kLibraryMissing(lang()));
+        dialogs.show(libraryMissingMessage(lang()));
     }
     if (!QFileInfo::exists(settingsPath_)) {
         applyFirstEffect();
-        dialogs.show(kSettingsFileMissing(lang()));
+        dialogs.show(settingsFileMissingMessage(lang()));
     }
     announceUnreadableSettings();
 }
