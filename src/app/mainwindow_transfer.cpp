@@ -7,7 +7,6 @@
 #include "common/ui/dialogs.h"
 #include "link/D2XXUnit.h"
 #include "link/reportcollector.h"
-#include "link/ui/interfacebox.h"
 #include "presets/ui/preseteditorbox.h"
 #include "settings/ui/configpanelbox.h"
 #include "transfer/frame.h"
@@ -38,7 +37,7 @@ public:
     }
     ~TransferBusy() {
         normalCursor();
-        if (form_.searchCount() == searchesBefore_ && form_.interfaceBox()->showsConverter()) {
+        if (form_.searchCount() == searchesBefore_ && form_.session().converterPresent) {
             setWriteButtonsEnabled(form_, true);
         }
     }
@@ -78,7 +77,8 @@ void transferToSwitch(TMainForm& form, TransferKind kind, const std::optional<Me
     Messages reports;
     TransferOutcome outcome = [&] {
         const ReportCollector collect(D2XXUnit::module(), reports);
-        return exchangeFrame(form.switchPort(), form.UsbDevice.Description, frame, form.lang());
+        return exchangeFrame(form.switchPort(), form.session().UsbDevice.Description, frame,
+                             form.lang());
     }();
     busy.normalCursor();
     for (const Message& m : reports) {

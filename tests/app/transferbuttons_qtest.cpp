@@ -81,7 +81,7 @@ private Q_SLOTS:
         QVERIFY(dir_.isValid());
         dialogs_ = std::make_unique<CursorWatchingDialogs>();
         form_ = std::make_unique<TMainForm>(dir_.path());
-        form_->UsbDevice.Description = kDescription;
+        form_->session().UsbDevice.Description = kDescription;
         auto port = std::make_unique<WatchedPort>();
         port_ = port.get();
         seenDuringWrite_.clear();
