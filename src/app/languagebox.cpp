@@ -46,9 +46,7 @@ LanguageBox::LanguageBox(QWidget* parent) : QGroupBox(parent) {
     group_->addButton(sbCzech);
     group_->addButton(sbEnglish);
     // Czech is active until the first switch.
-    sbCzech->setChecked(true);
-    sbCzech->setEnabled(false);
-    sbEnglish->setEnabled(true);
+    showActive(Lang::Czech);
     connect(sbCzech, &QToolButton::clicked, this, &LanguageBox::languageClicked);
     connect(sbEnglish, &QToolButton::clicked, this, &LanguageBox::languageClicked);
 }
@@ -57,9 +55,14 @@ void LanguageBox::press(Lang lang) {
     (lang == Lang::Czech ? sbCzech : sbEnglish)->setChecked(true);
 }
 
-void LanguageBox::syncEnabled() {
-    sbCzech->setEnabled(!sbCzech->isChecked());
-    sbEnglish->setEnabled(!sbEnglish->isChecked());
+Lang LanguageBox::pressedLanguage() const {
+    return sbCzech->isChecked() ? Lang::Czech : Lang::English;
+}
+
+void LanguageBox::showActive(Lang lang) {
+    press(lang);
+    sbCzech->setEnabled(lang != Lang::Czech);
+    sbEnglish->setEnabled(lang != Lang::English);
 }
 
 }  // namespace lumidor

@@ -9,8 +9,10 @@ class QToolButton;
 
 namespace lumidor {
 
-// GroupBox5: the two flag buttons. The pressed button names the active
-// language and is disabled, so only the other language can be chosen.
+// GroupBox5: the two flag buttons. They show the active language (held by
+// the window's session): its button pressed and disabled, so only the other
+// language can be chosen. A click presses the other button; the window then
+// takes the pressed one as the new language.
 class LanguageBox : public QGroupBox {
     Q_OBJECT
 public:
@@ -21,8 +23,9 @@ public:
 
     // Puts a button down (releasing the other) without touching the enabled state.
     void press(Lang lang);
-    // Each button enabled exactly when it is not pressed.
-    void syncEnabled();
+    Lang pressedLanguage() const;
+    // The active language's button pressed and disabled, the other enabled.
+    void showActive(Lang lang);
 
 Q_SIGNALS:
     void languageClicked();

@@ -91,10 +91,6 @@ TMainForm::TMainForm(const QString& settingsDir, QWidget* parent) : QMainWindow(
 
 TMainForm::~TMainForm() = default;
 
-Lang TMainForm::lang() const {
-    return GroupBox5->czechButton()->isEnabled() ? Lang::English : Lang::Czech;
-}
-
 QString TMainForm::plainTitle() const {
     return kPlainTitle(lang());
 }
@@ -119,8 +115,8 @@ void TMainForm::connectLifeCycle() {
 void TMainForm::FormCreate() {
     keyCueFix_ = std::make_unique<TKeyCueFix>();
     loadSettings();
-    // The start-up language follows the user's locale; the buttons' enabled
-    // state (and so the active language) is brought in line at first show.
+    // The start-up language follows the user's locale; it becomes the active
+    // language (and the buttons' enabled state shows it) at first show.
     const bool czech = QLocale::languageToString(QLocale().language()) == QStringLiteral("Czech");
     GroupBox5->press(czech ? Lang::Czech : Lang::English);
     Timer1->start();
@@ -138,15 +134,15 @@ void TMainForm::FormActivate() {
     repaint();
     SearchConverter();
     Dialogs& dialogs = Dialogs::current();
-    if (UsbDevice.Index == TUsbDevices::kNoConverter) {
-        dialogs.show(kConverterNotFound(lang()));
+    if (session_.UsbDevice.Index == TUsbDevices::kNoConverter) {
+        dialogs.show(converterNotFoundMessage(lang()));
     }
-    if (UsbDevice.Index == TUsbDevices::kLibraryMissing) {
-        dialogs.show(kLibraryMissing(lang()));
+    if (session_.UsbDevice.Index == TUsbDevices::kLibraryMissing) {
+        dialogs.show(libraryMissingMessage(lang()));
     }
     if (!QFileInfo::exists(settingsPath_)) {
         applyFirstEffect();
-        dialogs.show(kSettingsFileMissing(lang()));
+        dialogs.show(settingsFileMissingMessage(lang()));
     }
     announceUnreadableSettings();
 }
@@ -156,8 +152,10 @@ void TMainForm::FormClose() {
 }
 
 void TMainForm::LanguageClick() {
-    GroupBox5->syncEnabled();
-    // From here on lang() gives the new language. Each group relabels its own
+    // The pressed flag names the new language; from here on lang() gives it.
+    session_.lang = GroupBox5->pressedLanguage();
+    GroupBox5->showActive(session_.lang);
+    // Each group relabels its own
     // controls; lists are rebuilt with signals blocked, so no handler runs and
     // the order between groups cannot be observed.
     const Lang l = lang();

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "common/bilingual.h"
-#include "link/usbdevice.h"
+#include "common/session.h"
 #include "settings/rollingview.h"
 
 class QStatusBar;
@@ -35,8 +35,11 @@ public:
     explicit TMainForm(const QString& settingsDir = QString(), QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // English exactly while sbCzech is enabled.
-    Lang lang() const;
+    // The flag buttons show it: English exactly while sbCzech is enabled.
+    Lang lang() const { return session_.lang; }
+    // The language, the converter record UsbDevice and whether a converter is present.
+    const Session& session() const { return session_; }
+    Session& session() { return session_; }
     QString plainTitle() const;
     QString settingsPath() const { return settingsPath_; }
 
@@ -57,7 +60,6 @@ public:
 
     // ---- Converter link (mainwindow_link.cpp) ----
     void SearchConverter();
-    TUsbDevices UsbDevice;
 
     // ---- Transfers (mainwindow_transfer.cpp) ----
     void BitBtn1Click();
@@ -153,6 +155,7 @@ private:
     std::unique_ptr<TKeyCueFix> keyCueFix_;
     GridKeyFilter* gridKeys_ = nullptr;
 
+    Session session_;
     QString settingsPath_;
     // Why the settings file could not be read at start-up; empty when it could.
     // Kept as a function of the language, which is only settled at first show.

@@ -43,9 +43,10 @@ void TMainForm::searchOnce() {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         busy = true;
     };
-    const SearchResult result = searchConverter(D2XXUnit::module(), input, UsbDevice);
-    UsbDevice = result.device;
+    const SearchResult result = searchConverter(D2XXUnit::module(), input, session_.UsbDevice);
+    session_.UsbDevice = result.device;
     if (result.labels) {
+        session_.converterPresent = result.labels->present();
         GroupBox1->showLabels(*result.labels);
     }
     if (result.buttonsEnabled) {

@@ -1,5 +1,7 @@
 #include "app/mainwindow.h"
 
+#include <QTimer>
+
 #include "common/ui/dialogs.h"
 #include "presets/ui/preseteditorbox.h"
 #include "settings/settingsfile.h"
@@ -17,21 +19,13 @@ void TMainForm::loadSettings() {
     GroupBox3->setPresets(presetsFromIni(read.ini));
     GroupBox4->setValues(configFromIni(read.ini));
 
-    // Setting the lists did not run their handlers; the dependent state is
-    // brought in line here, in this order.
+    // The configuration panel brings its own dependent controls in line. What
+    // reaches across groups follows here: the time axis sets the preview's
+    // pace, the brightness mode its colours (and the stick's), the program
+    // the layout.
     GroupBox3->cbCasovaOsaChange();
-    GroupBox4->cbProgChange();
-    tbSimChange();
     cbPWMChange();
-    if (GroupBox4->values().list(ConfigList::Prog) == 2) {
-        GroupBox4->cbEngineTypeChange();
-    }
-    GroupBox4->cbCalKniplChange();
-    GroupBox4->cbNeutralChange();
-    GroupBox4->tbLeft1Change();
-    GroupBox4->tbRight1Change();
-    GroupBox4->tbLeft0Change();
-    GroupBox4->tbRight0Change();
+    tmrRollingWindow->start();
 }
 
 void TMainForm::announceUnreadableSettings() {

@@ -7,7 +7,6 @@
 #include "common/ui/dialogs.h"
 #include "link/D2XXUnit.h"
 #include "link/reportcollector.h"
-#include "link/ui/interfacebox.h"
 #include "presets/ui/preseteditorbox.h"
 #include "settings/ui/configpanelbox.h"
 #include "transfer/frame.h"
@@ -26,9 +25,7 @@ void setWriteButtonsEnabled(const TMainForm& form, bool enabled) {
 // The busy state of a transfer: both write buttons off (the only guard
 // against a second transfer starting from inside a message box) and the wait
 // cursor on. However the transfer ends, the cursor comes back and the buttons
-// return only while a converter is shown, unless a search ran meanwhile (a
-// failed open, a USB event during a box): its decision stands, so a converter
-// it refused for its firmware or its port settings stays refused.
+// as writeButtonsAfterTransfer decides.
 class TransferBusy {
 public:
     explicit TransferBusy(const TMainForm& form)
@@ -38,7 +35,8 @@ public:
     }
     ~TransferBusy() {
         normalCursor();
-        if (form_.searchCount() == searchesBefore_ && form_.interfaceBox()->showsConverter()) {
+        if (writeButtonsAfterTransfer(form_.session().converterPresent,
+                                      form_.searchCount() != searchesBefore_)) {
             setWriteButtonsEnabled(form_, true);
         }
     }
@@ -59,16 +57,21 @@ private:
     bool waiting_ = true;
 };
 
+void showAll(const Messages& messages) {
+    Dialogs& dialogs = Dialogs::current();
+    for (const Message& m : messages) {
+        dialogs.show(m);
+    }
+}
+
 // The body both write buttons share: the caller has read its group box into
 // the pre-send warning (if any) and the frame.
 void transferToSwitch(TMainForm& form, TransferKind kind, const std::optional<Message>& warning,
                       const QByteArray& frame) {
     TransferBusy busy(form);
-    Dialogs& dialogs = Dialogs::current();
-
     if (warning) {
         busy.normalCursor();
-        dialogs.show(*warning);
+        Dialogs::current().show(*warning);
         return;
     }
 
@@ -76,36 +79,26 @@ void transferToSwitch(TMainForm& form, TransferKind kind, const std::optional<Me
     // the converter is closed and the cursor is back: a USB event handled
     // inside a box runs a search, which must not find the converter held.
     Messages reports;
-    TransferOutcome outcome = [&] {
+    const TransferOutcome outcome = [&] {
         const ReportCollector collect(D2XXUnit::module(), reports);
-        return exchangeFrame(form.switchPort(), form.UsbDevice.Description, frame, form.lang());
+        return exchangeFrame(form.switchPort(), form.session().UsbDevice.Description, frame,
+                             form.lang());
     }();
     busy.normalCursor();
-    for (const Message& m : reports) {
-        dialogs.show(m);
-    }
-    switch (outcome.status) {
-        case TransferStatus::NotOpened:
-            dialogs.show(*outcome.message);
-            form.SearchConverter();
-            return;
-        case TransferStatus::WriteFailed:
-            dialogs.show(*outcome.message);
-            return;
-        case TransferStatus::Replied:
-            break;
-    }
 
-    if (replyAccepted(outcome.reply)) {
-        // A settings file that cannot be written has already been reported;
-        // a success box after that would contradict it.
+    const TransferPlan plan = planAfterExchange(outcome, reports, kind, form.lang());
+    showAll(plan.boxes);
+    if (plan.searchAgain) {
+        form.SearchConverter();
+    }
+    if (plan.store) {
         const bool stored =
-            kind == TransferKind::Presets ? form.storePresets() : form.storeConfiguration();
+            *plan.store == TransferKind::Presets ? form.storePresets() : form.storeConfiguration();
         if (!stored) {
             return;
         }
     }
-    form.ReportTransferResult(outcome.reply, kind == TransferKind::Configuration);
+    showAll(plan.resultBoxes);
 }
 
 }  // namespace
@@ -123,12 +116,8 @@ void TMainForm::BitBtn6Click() {
 }
 
 void TMainForm::ReportTransferResult(const QString& reply, bool configuration) {
-    const Messages messages = transferResultMessages(
-        reply, configuration ? TransferKind::Configuration : TransferKind::Presets, lang());
-    Dialogs& dialogs = Dialogs::current();
-    for (const Message& m : messages) {
-        dialogs.show(m);
-    }
+    showAll(transferResultMessages(
+        reply, configuration ? TransferKind::Configuration : TransferKind::Presets, lang()));
 }
 
 void TMainForm::setSwitchPort(std::unique_ptr<SwitchPort> port) {

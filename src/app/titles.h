@@ -10,7 +10,7 @@ inline constexpr Bi kPlainTitle{"RC Lumidor konfigurátor HW v4.0",
                                 "RC Lumidor configurator HW v4.0"};
 
 // First-activation messages.
-inline Message kConverterNotFound(Lang lang) {
+inline Message converterNotFoundMessage(Lang lang) {
     static constexpr Bi text{
         "                Převodník RC_LINKUP nebyl nalezen v žádném USB portu !!!\r\n\r\n"
         "Vložte, prosím, převodník do USB. Aplikace bude převodník automaticky detekovat.",
@@ -20,7 +20,7 @@ inline Message kConverterNotFound(Lang lang) {
     return {MsgKind::Error, text(lang)};
 }
 
-inline Message kLibraryMissing(Lang lang) {
+inline Message libraryMissingMessage(Lang lang) {
     static constexpr Bi text{
         "V systému se nepodařilo najít potřebnou knihovnu \"%1\".\r\r         "
         "Nainstalujte prosím potřebné ovládače FTDI.",
@@ -29,7 +29,7 @@ inline Message kLibraryMissing(Lang lang) {
     return {MsgKind::Warning, text(lang).arg(QString::fromLatin1(kD2xxLibraryFileName))};
 }
 
-inline Message kSettingsFileMissing(Lang lang) {
+inline Message settingsFileMissingMessage(Lang lang) {
     static constexpr Bi text{
         "Soubor \"rc_lumidor_konfigurator_hw_v40.ini\" nebyl nalezen.\r\n\r\n"
         "Konfigurace byla nastavena do výchozích hodnot.",

@@ -95,12 +95,12 @@ void D2XXUnit::ReportStatus(const QString& operation, D2xxStatus status) {
 }
 
 D2xxStatus D2XXUnit::DeviceCount() {
-    d2xx::Dword count = deviceCount_;
+    d2xx::Dword count = lastDeviceCount_;
     const D2xxStatus status =
         call<d2xx::ListDevicesFn>("FT_ListDevices", static_cast<void*>(&count),
                                   static_cast<void*>(nullptr), d2xx::kListNumberOnly);
     if (status.ok()) {
-        deviceCount_ = count;
+        lastDeviceCount_ = count;
     }
     return status;
 }

@@ -88,7 +88,8 @@ public:
     void setReporter(Reporter reporter) { reporter_ = std::move(reporter); }
     const Reporter& reporter() const { return reporter_; }
 
-    std::uint32_t deviceCount() const { return deviceCount_; }
+    // What the last successful DeviceCount left; 0 before any.
+    std::uint32_t lastDeviceCount() const { return lastDeviceCount_; }
     D2xxStatus lastIoStatus() const { return lastIoStatus_; }
     // The NUL-terminated name the last FT_OpenEx received.
     QByteArray openName() const;
@@ -118,7 +119,7 @@ private:
 
     d2xx::Handle handle_ = nullptr;
     D2xxStatus lastIoStatus_;
-    std::uint32_t deviceCount_ = 0;
+    std::uint32_t lastDeviceCount_ = 0;
 
     // Kept together in this order: the library writes a full field without
     // a terminating NUL, so the readers stop at the field size.

@@ -77,7 +77,7 @@ SearchResult searchConverter(D2XXUnit& unit, const SearchInput& input,
     unit.ListText.clear();
 
     // Other failures of the count go on with the count the binding holds.
-    const std::uint32_t count = unit.deviceCount();
+    const std::uint32_t count = unit.lastDeviceCount();
     for (std::uint32_t i = 0; i < count; ++i) {
         listDescription(unit, i);
         if (unit.ListText.contains(QLatin1String("RC_LINKUP"))) {

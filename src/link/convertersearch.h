@@ -7,14 +7,13 @@
 
 #include "common/bilingual.h"
 #include "common/message.h"
-#include "link/usbdevice.h"
+#include "common/usbdevice.h"
 
 namespace lumidor {
 
 class D2XXUnit;
 
-// What the converter name label shows while there is no converter; the label's
-// caption is the flag the transfers look at.
+// What the converter name label shows while there is no converter.
 inline constexpr const char* kNoConverterCaption = "---";
 inline bool captionShowsConverter(const QString& nameCaption) {
     return nameCaption != QLatin1String(kNoConverterCaption);

@@ -43,6 +43,28 @@ TransferOutcome exchangeFrame(SwitchPort* port, const QString& description, cons
     return {TransferStatus::Replied, reply, std::nullopt};
 }
 
+TransferPlan planAfterExchange(const TransferOutcome& outcome, const Messages& reports,
+                               TransferKind kind, Lang lang) {
+    TransferPlan plan;
+    plan.boxes = reports;
+    if (outcome.status != TransferStatus::Replied) {
+        if (outcome.message) {
+            plan.boxes.append(*outcome.message);
+        }
+        plan.searchAgain = outcome.status == TransferStatus::NotOpened;
+        return plan;
+    }
+    if (replyAccepted(outcome.reply)) {
+        plan.store = kind;
+    }
+    plan.resultBoxes = transferResultMessages(outcome.reply, kind, lang);
+    return plan;
+}
+
+bool writeButtonsAfterTransfer(bool converterPresent, bool searchRanMeanwhile) {
+    return converterPresent && !searchRanMeanwhile;
+}
+
 std::optional<Message> presetTransferCheck(const Presets& presets, Lang lang) {
     if (!presets.grid.anyLit()) {
         return Message{MsgKind::Warning, kUndefinedField(lang)};

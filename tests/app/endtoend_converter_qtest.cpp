@@ -66,7 +66,7 @@ private Q_SLOTS:
             QCOMPARE(child<QLabel>(name)->text(), QStringLiteral("---"));
         }
         QVERIFY(buttonsEnabled(false));
-        QCOMPARE(form_->UsbDevice.Index, index);
+        QCOMPARE(form_->session().UsbDevice.Index, index);
 
         // Plugged in again: the watcher's search brings the buttons back, and
         // the converter was left closed, so it opens again.

@@ -51,6 +51,8 @@ private Q_SLOTS:
     }
 
     // ---- Replies other than a plain acceptance ----
+    // Every reply's boxes and whether it is stored are decided in the core;
+    // these go through the simulator and the settings file.
 
     void replies_data() {
         QTest::addColumn<bool>("configuration");
@@ -66,23 +68,6 @@ private Q_SLOTS:
                          errorBox("Error#0",
                                   " - RC Lumidor is not properly connected or not responding !!!",
                                   36, kRetryEn)}}
-            << false;
-        QTest::newRow("silent, configuration, cz")
-            << true << Lang::Czech << QByteArray("silent")
-            << Messages{{MsgKind::Error,
-                         errorBox("Error#0",
-                                  " - RC Lumidor není správně připojen nebo neodpovída !!!", 20,
-                                  kRetryCz)}}
-            << false;
-        QTest::newRow("code inside other text")
-            << false << Lang::English << QByteArray("xxError#48yy")
-            << Messages{{MsgKind::Error,
-                         errorBox("xxError#48yy", " - CRC checksum error !!!", 6, kRetryEn)}}
-            << false;
-        QTest::newRow("text after the carriage return ignored")
-            << true << Lang::Czech << QByteArray("Error#16\\rRC_LINKUP...OK")
-            << Messages{{MsgKind::Error,
-                         errorBox("Error#16", " - chybějící počáteční znak !!!", 5, kRetryCz)}}
             << false;
         QTest::newRow("success and error")
             << false << Lang::English << QByteArray("RC_LINKUP...OK Error#64\\r")
@@ -103,12 +88,6 @@ private Q_SLOTS:
                          errorBox("Error#0",
                                   " - RC Lumidor není správně připojen nebo neodpovída !!!", 20,
                                   kRetryCz)}}
-            << false;
-        // Neither success nor a code: the answer is quoted, nothing is stored.
-        QTest::newRow("neither success nor code")
-            << true << Lang::English << QByteArray("BUSY\\r")
-            << Messages{{MsgKind::Error, QStringLiteral("The RC Lumidor gave an unexpected answer: "
-                                                        "\"BUSY\" !!!\r\n\r\nPlease try again.")}}
             << false;
     }
 

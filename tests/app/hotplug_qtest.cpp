@@ -210,7 +210,7 @@ private Q_SLOTS:
         QCOMPARE(searchesInsideBox, 0);
         QCOMPARE(form_->searchCount() - before, 2);
         QCOMPARE(dialogs_->shown.size(), 1);
-        QCOMPARE(form_->UsbDevice.FwVersion, QStringLiteral("v1.3"));
+        QCOMPARE(form_->session().UsbDevice.FwVersion, QStringLiteral("v1.3"));
         QVERIFY(writeEnabled());
     }
 

@@ -114,7 +114,7 @@ private Q_SLOTS:
         test::RecordingDialogs dialogs;
         TMainForm form(dir.path());
         showAndActivate(form);
-        QCOMPARE(form.UsbDevice.Index, TUsbDevices::kLibraryMissing);
+        QCOMPARE(form.session().UsbDevice.Index, TUsbDevices::kLibraryMissing);
         QCOMPARE(dialogs.shown.size(), 2);
         QCOMPARE(dialogs.shown[0].kind, MsgKind::Warning);
         QVERIFY(dialogs.shown[0].text.startsWith(test::quotingLibrary(

@@ -88,7 +88,7 @@ private Q_SLOTS:
         QCOMPARE(clicked.count(), 1);
         QVERIFY(en->isChecked());
         QVERIFY(!cz->isChecked());
-        box.syncEnabled();
+        box.showActive(box.pressedLanguage());
         QVERIFY(cz->isEnabled());
         QVERIFY(!en->isEnabled());
 
@@ -104,7 +104,7 @@ private Q_SLOTS:
         box.press(Lang::English);
         QVERIFY(box.englishButton()->isChecked());
         QVERIFY(!box.czechButton()->isEnabled());
-        box.syncEnabled();
+        box.showActive(box.pressedLanguage());
         QVERIFY(box.czechButton()->isEnabled());
     }
 

@@ -34,7 +34,7 @@ TEST_F(NoLibrary, ListingAndOpeningAreSilent) {
     EXPECT_TRUE(unit.DeviceDescription(0).isLibraryMissing());
     EXPECT_TRUE(unit.OpenByDescription(QStringLiteral("RC_LINKUP v1.3")).isLibraryMissing());
     EXPECT_EQ(unit.ListText, QStringLiteral("kept"));
-    EXPECT_EQ(unit.deviceCount(), 0u);
+    EXPECT_EQ(unit.lastDeviceCount(), 0u);
     EXPECT_TRUE(shown.isEmpty());
 }
 

@@ -71,7 +71,7 @@ protected:
 
 TEST_F(Binding, ListsTheReadyConverter) {
     ASSERT_TRUE(unit.DeviceCount().ok());
-    EXPECT_EQ(unit.deviceCount(), 1u);
+    EXPECT_EQ(unit.lastDeviceCount(), 1u);
     ASSERT_TRUE(unit.DeviceDescription(0).ok());
     EXPECT_EQ(unit.ListText, QStringLiteral("RC_LINKUP v1.3"));
     ASSERT_TRUE(unit.GetFTDeviceSerialNo(0).ok());

@@ -94,8 +94,8 @@ private Q_SLOTS:
         QCOMPARE(name->palette().color(QPalette::WindowText), QColor(0, 128, 0));
         QVERIFY(name->font().bold());
         expectButtons(true);
-        QCOMPARE(form_->UsbDevice.Index, 0);
-        QCOMPARE(form_->UsbDevice.Description, QStringLiteral("RC_LINKUP v1.3"));
+        QCOMPARE(form_->session().UsbDevice.Index, 0);
+        QCOMPARE(form_->session().UsbDevice.Description, QStringLiteral("RC_LINKUP v1.3"));
         QVERIFY(dialogs_->shown.isEmpty());
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 
@@ -106,7 +106,7 @@ private Q_SLOTS:
                  form_->interfaceBox()->palette().color(QPalette::WindowText));
         QVERIFY(!name->font().bold());
         expectButtons(false);
-        QCOMPARE(form_->UsbDevice.Index, -1);
+        QCOMPARE(form_->session().UsbDevice.Index, -1);
         QVERIFY(dialogs_->shown.isEmpty());
     }
 

@@ -32,6 +32,32 @@ const Message kWriteFailedCz{
     MsgKind::Error,
     QString::fromUtf8("Zapisovaná data se nepodařilo úspěšně přenést do RC Lumidoru !!!")};
 
+QString retry(int spaces, Lang lang) {
+    return QStringLiteral("\n\r\n\r") + QString(spaces, QLatin1Char(' ')) +
+           (lang == Lang::Czech ? QString::fromUtf8("Prosím, zkuste akci opakovat.")
+                                : QStringLiteral("Please try again."));
+}
+
+const Message kPresetsSentEn{
+    MsgKind::Information,
+    QStringLiteral("The presets has been successfully transferred to the RC Lumidor !")};
+const Message kConfigurationSentEn{
+    MsgKind::Information,
+    QStringLiteral("The configuration has been successfully transferred to the RC Lumidor !")};
+const Message kConfigurationSentCz{
+    MsgKind::Information, QString::fromUtf8("Konfigurace byla úspěšně přenesena do RC Lumidoru !")};
+const Message kNoAnswerEn{
+    MsgKind::Error,
+    QStringLiteral("Error#0 - RC Lumidor is not properly connected or not responding !!!") +
+        retry(36, Lang::English)};
+const Message kNoAnswerCz{
+    MsgKind::Error,
+    QString::fromUtf8("Error#0 - RC Lumidor není správně připojen nebo neodpovída !!!") +
+        retry(20, Lang::Czech)};
+// The binding's own boxes pass through untouched, ahead of the transfer's.
+const Message kWriteReport{MsgKind::Error, QStringLiteral("FT_Write - General IO error...")};
+const Message kReadReport{MsgKind::Error, QStringLiteral("FT_Read - General IO error...")};
+
 // ---- The exchange ----
 
 // The switch expects the same frame twice, back to back, before it answers;
@@ -53,73 +79,129 @@ TEST(ExchangeFrame, WritesTwiceReadsFiftyAndCloses) {
     }
 }
 
-TEST(ExchangeFrame, ConverterThatCannotBeOpenedIsNeitherWrittenNorClosed) {
-    ScriptedSwitchPort port;
-    port.canOpen = false;
-    const TransferOutcome out = exchangeFrame(&port, kDescription, someFrame(), Lang::English);
-    EXPECT_EQ(out.status, TransferStatus::NotOpened);
-    EXPECT_EQ(out.message, kCannotConnectEn);
-    EXPECT_EQ(port.log, QStringList({QStringLiteral("open RC_LINKUP v1.3")}));
+// ---- From what happened to what the window shows and does ----
 
-    EXPECT_EQ(exchangeFrame(&port, kDescription, someFrame(), Lang::Czech).message,
-              kCannotConnectCz);
-}
+enum class Converter { Opens, Refuses, Missing };
 
-TEST(ExchangeFrame, MissingPortCountsAsNotOpened) {
-    const TransferOutcome out = exchangeFrame(nullptr, kDescription, someFrame(), Lang::English);
-    EXPECT_EQ(out.status, TransferStatus::NotOpened);
-    EXPECT_EQ(out.message, kCannotConnectEn);
-}
-
-struct WriteCase {
+struct AftermathCase {
     const char* name;
-    QList<int> counts;  // -1: everything taken
-    TransferStatus status;
+    TransferKind kind;
+    Lang lang;
+    Converter converter;
+    QList<int> writes;  // scripted counts, -1: everything taken
+    QByteArray reply;
+    Messages reports;   // the binding's boxes held back during the exchange
+    const char* calls;  // on the port
+    TransferPlan plan;
 };
 
-class ExchangeWrites : public ::testing::TestWithParam<WriteCase> {};
-
-// Only the second write decides; a short second write ends the exchange
-// before anything is read.
-TEST_P(ExchangeWrites, OnlyTheSecondCountDecides) {
-    ScriptedSwitchPort port;
-    port.writeCounts = GetParam().counts;
-    port.reply = "RC_LINKUP...OK";
-    const TransferOutcome out = exchangeFrame(&port, kDescription, someFrame(), Lang::English);
-    EXPECT_EQ(out.status, GetParam().status);
-    EXPECT_EQ(port.log.count(QStringLiteral("write 50")), 2);
-    EXPECT_EQ(port.log.last(), QStringLiteral("close"));
-    if (GetParam().status == TransferStatus::WriteFailed) {
-        EXPECT_EQ(out.message, kWriteFailedEn);
-        EXPECT_FALSE(port.log.contains(QStringLiteral("read 50")));
-        EXPECT_TRUE(out.reply.isEmpty());
-    } else {
-        EXPECT_EQ(out.reply, QStringLiteral("RC_LINKUP...OK"));
-    }
+// Columns: what happened (kind, language, converter, writes, reply, the
+// binding's boxes), the port calls, then the plan (boxes, search again,
+// store, result boxes).
+AftermathCase row(const char* name, TransferKind kind, Lang lang, Converter converter,
+                  QList<int> writes, QByteArray reply, Messages reports, const char* calls,
+                  Messages boxes, bool search, std::optional<TransferKind> store, Messages result) {
+    return {name,
+            kind,
+            lang,
+            converter,
+            std::move(writes),
+            std::move(reply),
+            std::move(reports),
+            calls,
+            {std::move(boxes), search, store, std::move(result)}};
 }
+
+class Aftermath : public ::testing::TestWithParam<AftermathCase> {};
+
+TEST_P(Aftermath, BoxesSearchStoreInOrder) {
+    const AftermathCase& c = GetParam();
+    ScriptedSwitchPort port;
+    port.canOpen = c.converter == Converter::Opens;
+    port.writeCounts = c.writes;
+    port.reply = c.reply;
+    const QByteArray frame =
+        c.kind == TransferKind::Presets ? someFrame() : configurationFrame(ConfigValues{});
+    const TransferOutcome out = exchangeFrame(c.converter == Converter::Missing ? nullptr : &port,
+                                              kDescription, frame, c.lang);
+    QStringList calls;
+    for (const QString& line : port.log) {
+        calls.append(line.section(QLatin1Char(' '), 0, 0));
+    }
+    EXPECT_EQ(calls.join(QLatin1Char(' ')), QLatin1String(c.calls));
+    EXPECT_FALSE(port.isOpen);
+    EXPECT_EQ(planAfterExchange(out, c.reports, c.kind, c.lang), c.plan);
+}
+
+using TK = TransferKind;
+constexpr Lang kCz = Lang::Czech;
+constexpr Lang kEn = Lang::English;
+constexpr Converter kOpens = Converter::Opens;
+const char* const kAll = "open write write read close";
+const char* const kNoRead = "open write write close";
+const char* const kOk = "RC_LINKUP...OK";
+const QString kUnexpected =
+    QStringLiteral("The RC Lumidor gave an unexpected answer: \"%1\" !!!\r\n\r\nPlease try again.");
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, ExchangeWrites,
-    ::testing::Values(WriteCase{"BothWhole", {-1, -1}, TransferStatus::Replied},
-                      WriteCase{"FirstFailedIgnored", {0, -1}, TransferStatus::Replied},
-                      WriteCase{"FirstShortIgnored", {7, -1}, TransferStatus::Replied},
-                      WriteCase{"SecondShort", {-1, 49}, TransferStatus::WriteFailed},
-                      WriteCase{"SecondFailed", {-1, 0}, TransferStatus::WriteFailed},
-                      WriteCase{"SecondTooLong", {-1, 51}, TransferStatus::WriteFailed}),
+    Cases, Aftermath,
+    ::testing::Values(
+        // Stored first; the success box follows only a store that succeeded.
+        row("PresetsAccepted", TK::Presets, kEn, kOpens, {}, "RC_LINKUP...OK\r", {}, kAll, {},
+            false, TK::Presets, {kPresetsSentEn}),
+        row("ConfigurationAcceptedCz", TK::Configuration, kCz, kOpens, {}, "RC_LINKUP...OK\r\n", {},
+            kAll, {}, false, TK::Configuration, {kConfigurationSentCz}),
+        row("ConfigurationAcceptedEn", TK::Configuration, kEn, kOpens, {}, kOk, {}, kAll, {}, false,
+            TK::Configuration, {kConfigurationSentEn}),
+        // Only the second write's count decides; the binding reports a failed first one.
+        row("FirstWriteFailed", TK::Configuration, kEn, kOpens, {0, -1}, kOk, {kWriteReport}, kAll,
+            {kWriteReport}, false, TK::Configuration, {kConfigurationSentEn}),
+        row("FirstWriteShort", TK::Configuration, kEn, kOpens, {7, -1}, kOk, {}, kAll, {}, false,
+            TK::Configuration, {kConfigurationSentEn}),
+        // A short second write ends the exchange before anything is read.
+        row("SecondWriteShort", TK::Presets, kEn, kOpens, {-1, 49}, kOk, {}, kNoRead,
+            {kWriteFailedEn}, false, std::nullopt, {}),
+        row("SecondWriteFailedCz", TK::Presets, kCz, kOpens, {-1, 0}, kOk, {kWriteReport}, kNoRead,
+            {kWriteReport, kWriteFailedCz}, false, std::nullopt, {}),
+        row("SecondWriteTooLong", TK::Presets, kEn, kOpens, {-1, 51}, kOk, {}, kNoRead,
+            {kWriteFailedEn}, false, std::nullopt, {}),
+        // Not opened: neither written nor closed, and the converter is looked for again.
+        row("NotOpened", TK::Configuration, kEn, Converter::Refuses, {}, "", {}, "open",
+            {kCannotConnectEn}, true, std::nullopt, {}),
+        row("NotOpenedCz", TK::Presets, kCz, Converter::Refuses, {}, "", {}, "open",
+            {kCannotConnectCz}, true, std::nullopt, {}),
+        row("NoConverterAtAll", TK::Configuration, kCz, Converter::Missing, {}, "", {}, "",
+            {kCannotConnectCz}, true, std::nullopt, {}),
+        // Silence is an empty reply, shown as Error#0; nothing is stored.
+        row("Silent", TK::Configuration, kEn, kOpens, {}, "", {}, kAll, {}, false, std::nullopt,
+            {kNoAnswerEn}),
+        row("ReadFailed", TK::Presets, kCz, kOpens, {}, "", {kReadReport}, kAll, {kReadReport},
+            false, std::nullopt, {kNoAnswerCz}),
+        row("ErrorCode", TK::Configuration, kCz, kOpens, {}, "xxError#48yy\rError#16", {}, kAll, {},
+            false, std::nullopt,
+            {{MsgKind::Error, QString::fromUtf8("xxError#48yy - chyba kontrolního součtu CRC !!!") +
+                                  retry(7, kCz)}}),
+        // Accepted with an error code after it: stored, then both boxes.
+        row("AcceptedWithError", TK::Presets, kEn, kOpens, {}, "RC_LINKUP...OK Error#64\r", {},
+            kAll, {}, false, TK::Presets,
+            {kPresetsSentEn,
+             {MsgKind::Error, QStringLiteral("RC_LINKUP...OK Error#64 - RC Lumidor didn`t confirm "
+                                             "the processing of received data !!!") +
+                                  retry(38, kEn)}}),
+        // Neither success nor a code: quoted, at most 50 bytes of it, not stored.
+        row("UnexpectedAnswer", TK::Configuration, kEn, kOpens, {}, "OK?\x01", {}, kAll, {}, false,
+            std::nullopt, {{MsgKind::Error, kUnexpected.arg(QStringLiteral("OK?\\x01"))}}),
+        row("OverlongAnswerCut", TK::Presets, kEn, kOpens, {}, QByteArray(70, 'A'), {}, kAll, {},
+            false, std::nullopt,
+            {{MsgKind::Error, kUnexpected.arg(QString(50, QLatin1Char('A')))}})),
     [](const auto& p) { return std::string(p.param.name); });
 
-TEST(ExchangeFrame, WriteFailureSpeaksCzech) {
-    ScriptedSwitchPort port;
-    port.writeCounts = {-1, 0};
-    EXPECT_EQ(exchangeFrame(&port, kDescription, someFrame(), Lang::Czech).message, kWriteFailedCz);
-}
-
-TEST(ExchangeFrame, SilenceIsAnEmptyReplyAndAnOverlongOneIsCut) {
-    ScriptedSwitchPort port;
-    EXPECT_EQ(exchangeFrame(&port, kDescription, someFrame(), Lang::English).reply, QString());
-    port.reply = QByteArray(70, 'A');
-    EXPECT_EQ(exchangeFrame(&port, kDescription, someFrame(), Lang::English).reply,
-              QString(50, QLatin1Char('A')));
+// A search that ran during the transfer (a failed open, a USB event inside a
+// box) has the last word on the buttons.
+TEST(WriteButtonsAfterTransfer, BackOnlyWithAConverterAndNoSearchMeanwhile) {
+    EXPECT_TRUE(writeButtonsAfterTransfer(true, false));
+    EXPECT_FALSE(writeButtonsAfterTransfer(true, true));
+    EXPECT_FALSE(writeButtonsAfterTransfer(false, false));
 }
 
 // ---- Checks before sending ----

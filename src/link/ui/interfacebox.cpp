@@ -68,10 +68,6 @@ QString InterfaceBox::nameCaption() const {
     return ftName->text();
 }
 
-bool InterfaceBox::showsConverter() const {
-    return captionShowsConverter(ftName->text());
-}
-
 void InterfaceBox::showLabels(const ConverterLabels& labels) {
     const bool present = labels.present();
     QPalette pal = ftName->palette();

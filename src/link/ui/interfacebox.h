@@ -18,9 +18,8 @@ public:
 
     void applyLanguage(Lang lang);
 
-    // The converter name caption; "---" means no converter is shown.
+    // The converter name caption; "---" while no converter is shown.
     QString nameCaption() const;
-    bool showsConverter() const;
 
     // Fills the six values; the name is green and bold while a converter shows.
     void showLabels(const ConverterLabels& labels);

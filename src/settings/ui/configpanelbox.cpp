@@ -364,6 +364,13 @@ void ConfigPanelBox::setValues(const ConfigValues& values) {
     tbRight1->setValue(values.stickRight1);
     tbLeft0->setValue(values.stickLeft0);
     tbRight0->setValue(values.stickRight0);
+    // The lists were set without their handlers: what depends on them is
+    // brought in line here, so no caller has to replay the handlers.
+    applyEnabling(true, true, true, true);
+    cbNeutralChange();
+    for (QSlider* bar : {tbLeft1, tbRight1, tbLeft0, tbRight0}) {
+        keepStickLimit(bar, lang_());
+    }
 }
 
 // ---- Rules ------------------------------------------------------------------

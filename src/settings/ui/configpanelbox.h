@@ -30,7 +30,7 @@ public:
     ConfigValues values() const;
     void setValues(const ConfigValues& values);
 
-    // Rule handlers, also called directly at start-up and after a language switch.
+    // Rule handlers of the lists and bars; setValues applies their rules itself.
     void cbProgChange();
     void cbEngineTypeChange();
     void cbCalKniplChange();

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "common/bilingual.h"
+#include "common/usbdevice.h"
+
+namespace lumidor {
+
+// What the running program is in, held as plain values. The widgets show it:
+// the pressed and disabled flag button shows the language, the converter
+// labels ("---" when none) show the record; neither is where it is kept.
+struct Session {
+    // Czech until the first switch; every bilingual text is chosen by it at
+    // the moment it is shown.
+    Lang lang = Lang::Czech;
+    // Who the converter is, as the last search found it.
+    TUsbDevices UsbDevice;
+    // The labels show a converter: the last search could open it. Transfers
+    // give the write buttons back only then.
+    bool converterPresent = false;
+    // The preset editor's chosen effect (an effect number or none) belongs here too.
+};
+
+}  // namespace lumidor
