@@ -55,7 +55,7 @@ private:
 // the list has no selection.
 struct PresetOptions {
     int timeAxis = 1;  // cbCasovaOsa 0..5
-    int onOff = 0;     // cbZapVyp 0..9
+    int onOff = 0;     // cbZapVyp 0..9; a settings file without the key reads 2
     int pwmMode = 0;   // cbPWM 0..5
     int pwmMin = 0;    // udPwmMin 0..90, steps of 10
     int pwmMax = 100;  // udPwmMax 10..100, steps of 10

@@ -3,35 +3,14 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
-#include <span>
 
 #include "common/bilingual.h"
 #include "settings/configvalues.h"
 
 namespace lumidor {
 
-// ---- The twenty-one lists -------------------------------------------------
-
-// What the panel needs to build one list: its control name, its items in
-// both languages (same count and order in each, so an index keeps its
-// meaning across a language switch) and its hint.
-struct ConfigListText {
-    const char* name;
-    std::span<const Bi> items;
-    Bi hint;
-};
-
-const ConfigListText& configListText(ConfigList list);
-// Every list, in the order of ConfigList.
-std::span<const ConfigList> allConfigLists();
-
-inline int configListItemCount(ConfigList list) {
-    return static_cast<int>(configListText(list).items.size());
-}
+// The items of a list in one language, in index order.
 QStringList configListItems(ConfigList list, Lang lang);
-
-// The index used when nothing else is known (ConfigValues' defaults).
-int configListDefault(ConfigList list);
 
 // ---- Fixed texts of the panel ----------------------------------------------
 
@@ -48,21 +27,13 @@ inline constexpr Bi kVoltageHint{
 
 // ---- Voltage threshold -----------------------------------------------------
 
-inline constexpr int kVoltageMin = 30;  // tenths of a volt
-inline constexpr int kVoltageMax = 55;
-
 // "Flash alarm pod 4.5 V" for 45: the threshold always has two digits, the
 // point goes after the first.
 QString voltageText(int tenths, Lang lang);
 
 // ---- Stick limits ----------------------------------------------------------
 
-// The bars' own ranges are wider than what the switch accepts, so the user
-// can drag past a limit; the change handler puts the thumb back.
-inline constexpr int kLeftBarMin = 800;
-inline constexpr int kLeftBarMax = 1404;
-inline constexpr int kRightBarMin = 1608;
-inline constexpr int kRightBarMax = 2200;
+// What the switch accepts, narrower than the bars' own ranges (kConfigNumbers).
 inline constexpr int kLeftKeptMin = 896;
 inline constexpr int kLeftKeptMax = 1376;
 inline constexpr int kRightKeptMin = 1632;

@@ -3,64 +3,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <algorithm>
 #include <array>
 
 #include "common/savefile.h"
+#include "settings/presetitems.h"
 
 namespace lumidor {
 namespace {
 
 constexpr QByteArrayView kPresets("Presets");
 constexpr QByteArrayView kConfiguration("Configuration");
-
-struct ListKey {
-    const char* key;
-    int count;  // items in the list; a stored index must lie below it
-};
-
-// cbCasovaOsa, cbZapVyp, cbPWM
-constexpr ListKey kTimeAxe{"TimeAxe", 6};
-constexpr ListKey kOnOff{"OnOff", 10};
-constexpr ListKey kPwm{"PWM", 6};
-constexpr int kTimeAxeDefault = 1;
-constexpr int kOnOffDefault = 2;  // not the first item
-constexpr int kPwmDefault = 0;
-
-struct Range {
-    int low;
-    int high;
-    int pull(int v) const { return std::clamp(v, low, high); }
-};
-constexpr Range kPwmMin{0, 90};
-constexpr Range kPwmMax{10, 100};
-constexpr Range kVoltage{30, 55};
-// The bars' own ranges; the panel's stick-limit change then keeps the
-// narrower limits.
-constexpr Range kLeftBar{800, 1404};
-constexpr Range kRightBar{1608, 2200};
-
-// In ConfigList order, which is the file's key order without the threshold.
-constexpr std::array<ListKey, kConfigListCount> kConfigLists{{
-    {"Program", 4},         {"Initialization", 5}, {"InitFlash", 2},       {"FailSafe", 3},
-    {"ConfTrans", 2},       {"IndicationLED", 2},  {"VoltageGuard", 2},    {"WinkersOnOff", 2},
-    {"CornerSpeed", 3},     {"DelayWinkers", 4},   {"WarningWinkers", 4},  {"SoundSpeed", 5},
-    {"EngineType", 4},      {"NumCylinders", 3},   {"TimeEngineStall", 3}, {"EngineShutDown", 3},
-    {"StopAccelerator", 2}, {"CalStick", 2},       {"Neutral", 3},         {"Reverse1", 2},
-    {"Reverse2", 2},
-}};
-constexpr auto kVoltageGuardPos = static_cast<size_t>(ConfigList::VoltageGuard);
-constexpr auto kNeutralPos = static_cast<size_t>(ConfigList::Neutral);
-constexpr const char* kVoltageKey = "Voltage";
-constexpr const char* kStickLeft1 = "StickLeft1";
-constexpr const char* kStickRight1 = "StickRight1";
-constexpr const char* kStickLeft2 = "StickLeft2";
-constexpr const char* kStickRight2 = "StickRight2";
-
-int listIndex(const IniFile& ini, QByteArrayView section, const ListKey& list, int fallback) {
-    const int v = ini.integer(section, list.key, fallback);
-    return v >= 0 && v < list.count ? v : -1;
-}
 
 // Cell numbers run to 180 (outputs 5-8 start at 101).
 constexpr size_t kCellKeySlots = 181;
@@ -77,8 +29,6 @@ const QByteArray& cellKey(int number) {
     return keys[static_cast<size_t>(number)];
 }
 
-const ConfigValues kConfigDefaults{};
-
 }  // namespace
 
 Presets presetsFromIni(const IniFile& ini) {
@@ -86,39 +36,24 @@ Presets presetsFromIni(const IniFile& ini) {
     for (int n : canonicalCellNumbers()) {
         p.grid.setCell(n, ini.integer(kPresets, cellKey(n), 0) != 0);
     }
-    p.options.timeAxis = listIndex(ini, kPresets, kTimeAxe, kTimeAxeDefault);
-    p.options.onOff = listIndex(ini, kPresets, kOnOff, kOnOffDefault);
-    p.options.pwmMode = listIndex(ini, kPresets, kPwm, kPwmDefault);
-    p.options.pwmMin = kPwmMin.pull(ini.integer(kPresets, "PWM_Min", 0));
-    p.options.pwmMax = kPwmMax.pull(ini.integer(kPresets, "PWM_Max", 100));
+    for (const PresetOptionItem& item : kPresetOptionItems) {
+        const int v = ini.integer(kPresets, item.iniKey, item.whenKeyMissing);
+        p.options.*item.value = !item.isList ? item.range.pull(v) : item.range.holds(v) ? v : -1;
+    }
     return p;
 }
 
 ConfigValues configFromIni(const IniFile& ini) {
     ConfigValues c;
-    const auto readList = [&](size_t pos) {
-        c.lists[pos] =
-            listIndex(ini, kConfiguration, kConfigLists[pos], kConfigDefaults.lists[pos]);
-    };
-    // The keys are taken in the file's order, except that input 2's reverse
-    // comes before input 1's.
-    for (size_t pos = 0; pos <= kVoltageGuardPos; ++pos) {
-        readList(pos);
+    for (ConfigList l : allConfigLists()) {
+        const ConfigListItem& item = configItem(l);
+        const int v = ini.integer(kConfiguration, item.iniKey, item.defaultIndex);
+        c.list(l) = item.holds(v) ? v : -1;
     }
-    c.voltage = kVoltage.pull(ini.integer(kConfiguration, kVoltageKey, kConfigDefaults.voltage));
-    for (size_t pos = kVoltageGuardPos + 1; pos <= kNeutralPos; ++pos) {
-        readList(pos);
+    for (const ConfigNumberItem& item : kConfigNumbers) {
+        c.*item.value =
+            item.range.pull(ini.integer(kConfiguration, item.iniKey, item.defaultValue));
     }
-    c.stickLeft1 =
-        kLeftBar.pull(ini.integer(kConfiguration, kStickLeft1, kConfigDefaults.stickLeft1));
-    c.stickRight1 =
-        kRightBar.pull(ini.integer(kConfiguration, kStickRight1, kConfigDefaults.stickRight1));
-    c.stickLeft0 =
-        kLeftBar.pull(ini.integer(kConfiguration, kStickLeft2, kConfigDefaults.stickLeft0));
-    c.stickRight0 =
-        kRightBar.pull(ini.integer(kConfiguration, kStickRight2, kConfigDefaults.stickRight0));
-    readList(static_cast<size_t>(ConfigList::Reverse0));
-    readList(static_cast<size_t>(ConfigList::Reverse1));
     return c;
 }
 
@@ -126,26 +61,19 @@ void putPresets(IniFile& ini, const Presets& presets) {
     for (int n : canonicalCellNumbers()) {
         ini.setValue(kPresets, cellKey(n), presets.grid.cell(n) ? "1" : "0");
     }
-    ini.setInteger(kPresets, kTimeAxe.key, presets.options.timeAxis);
-    ini.setInteger(kPresets, kOnOff.key, presets.options.onOff);
-    ini.setInteger(kPresets, kPwm.key, presets.options.pwmMode);
-    ini.setInteger(kPresets, "PWM_Min", presets.options.pwmMin);
-    ini.setInteger(kPresets, "PWM_Max", presets.options.pwmMax);
+    for (const PresetOptionItem& item : kPresetOptionItems) {
+        ini.setInteger(kPresets, item.iniKey, presets.options.*item.value);
+    }
 }
 
 void putConfig(IniFile& ini, const ConfigValues& config) {
-    for (size_t pos = 0; pos <= kNeutralPos; ++pos) {
-        ini.setInteger(kConfiguration, kConfigLists[pos].key, config.lists[pos]);
-        if (pos == kVoltageGuardPos) {
-            ini.setInteger(kConfiguration, kVoltageKey, config.voltage);
+    for (ConfigList l : allConfigLists()) {
+        ini.setInteger(kConfiguration, configItem(l).iniKey, config.list(l));
+        for (const ConfigNumberItem& item : kConfigNumbers) {
+            if (item.follows == l) {
+                ini.setInteger(kConfiguration, item.iniKey, config.*item.value);
+            }
         }
-    }
-    ini.setInteger(kConfiguration, kStickLeft1, config.stickLeft1);
-    ini.setInteger(kConfiguration, kStickRight1, config.stickRight1);
-    ini.setInteger(kConfiguration, kStickLeft2, config.stickLeft0);
-    ini.setInteger(kConfiguration, kStickRight2, config.stickRight0);
-    for (ConfigList l : {ConfigList::Reverse1, ConfigList::Reverse0}) {
-        ini.setInteger(kConfiguration, kConfigLists[static_cast<size_t>(l)].key, config.list(l));
     }
 }
 

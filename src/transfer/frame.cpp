@@ -1,6 +1,9 @@
 #include "transfer/frame.h"
 
 #include <algorithm>
+#include <array>
+
+#include "settings/presetitems.h"
 
 namespace lumidor {
 namespace {
@@ -17,9 +20,54 @@ constexpr int kStickStep = 32;
 constexpr int kStickCodeMax = 15;
 
 // Only the low byte of a value goes on the wire, so -1 becomes 0xFF.
-void appendByte(QByteArray& out, int value) {
-    out.append(static_cast<char>(static_cast<std::uint8_t>(value & 0xFF)));
+char wireByte(int value) {
+    return static_cast<char>(static_cast<std::uint8_t>(value & 0xFF));
 }
+void appendByte(QByteArray& out, int value) {
+    out.append(wireByte(value));
+}
+void setByte(QByteArray& out, int offset, int value) {
+    out[offset] = wireByte(value);
+}
+
+// Two bytes between the engine lists and the inputs that the switch reads
+// as 0x0F.
+constexpr int kFixedConfigurationBytes[] = {19, 20};
+constexpr int kFixedConfigurationByte = 0x0F;
+
+// Each payload byte has exactly one source: a list, a number (the voltage
+// takes two), or a fixed byte.
+constexpr bool configurationBytesEachFilledOnce() {
+    std::array<int, kConfigurationPayloadLength> uses{};
+    const auto use = [&uses](int offset) {
+        if (offset >= 0 && offset < kConfigurationPayloadLength) {
+            ++uses[static_cast<size_t>(offset)];
+        }
+    };
+    for (const ConfigListItem& l : kConfigLists) {
+        use(l.frameByte);
+    }
+    for (const ConfigNumberItem& n : kConfigNumbers) {
+        use(n.frameByte);
+    }
+    use(configItem(ConfigNumber::Voltage).frameByte + 1);
+    for (int offset : kFixedConfigurationBytes) {
+        use(offset);
+    }
+    return std::all_of(uses.begin(), uses.end(), [](int n) { return n == 1; });
+}
+static_assert(configurationBytesEachFilledOnce());
+
+constexpr bool presetOptionsFollowTheGrid() {
+    int offset = 2 * kColumns;
+    for (const PresetOptionItem& item : kPresetOptionItems) {
+        if (item.frameByte != offset++) {
+            return false;
+        }
+    }
+    return offset == kPresetPayloadLength;
+}
+static_assert(presetOptionsFollowTheGrid());
 
 int sectionByte(const PresetGrid& grid, int firstOutput, int column) {
     int bits = 0;
@@ -68,12 +116,9 @@ QByteArray presetPayload(const Presets& presets) {
         appendByte(payload, sectionByte(presets.grid, 1, column));
         appendByte(payload, sectionByte(presets.grid, 5, column));
     }
-    const PresetOptions& o = presets.options;
-    appendByte(payload, o.timeAxis);
-    appendByte(payload, o.onOff);
-    appendByte(payload, o.pwmMode);
-    appendByte(payload, o.pwmMin / 10);
-    appendByte(payload, o.pwmMax / 10);
+    for (const PresetOptionItem& item : kPresetOptionItems) {
+        appendByte(payload, presets.options.*item.value / item.frameUnit);
+    }
     return payload;
 }
 
@@ -90,41 +135,22 @@ int stickRightCode(int positionUs) {
 }
 
 QByteArray configurationPayload(const ConfigValues& v) {
-    using L = ConfigList;
-    QByteArray payload;
-    payload.reserve(kConfigurationPayloadLength);
-    const auto list = [&](L l) { appendByte(payload, v.list(l)); };
-    list(L::Prog);
-    list(L::Inicializace);
-    list(L::InicBlik);
-    list(L::FailSafe);
-    list(L::NastavVysilacem);
-    list(L::IndikacniLED);
-    list(L::VoltageGuard);
+    QByteArray payload(kConfigurationPayloadLength, '\0');
+    const auto put = [&payload](int offset, int value) { setByte(payload, offset, value); };
+    for (ConfigList l : allConfigLists()) {
+        put(configItem(l).frameByte, v.list(l));
+    }
     // Tenths of a volt as two decimal digits: 45 -> 4, 5.
-    appendByte(payload, v.voltage / 10);
-    appendByte(payload, v.voltage % 10);
-    list(L::Smerovky_OnOff);
-    list(L::CornerSpeed);
-    list(L::VarovneSmerovkyTime);
-    list(L::ProdlevaSmerovkyTime);
-    list(L::SoundSpeed);
-    list(L::EngineType);
-    list(L::Cylinder);
-    list(L::TimeOff);
-    list(L::EngineShutDown);
-    list(L::Control);
-    appendByte(payload, 0x0F);
-    appendByte(payload, 0x0F);
-    // Input 2 before input 1, for the reverses and the stick limits alike.
-    list(L::Reverse0);
-    list(L::Reverse1);
-    list(L::Neutral);
-    list(L::CalKnipl);
-    appendByte(payload, stickLeftCode(v.stickLeft0));
-    appendByte(payload, stickRightCode(v.stickRight0));
-    appendByte(payload, stickLeftCode(v.stickLeft1));
-    appendByte(payload, stickRightCode(v.stickRight1));
+    const int voltageByte = configItem(ConfigNumber::Voltage).frameByte;
+    put(voltageByte, v.voltage / 10);
+    put(voltageByte + 1, v.voltage % 10);
+    for (int offset : kFixedConfigurationBytes) {
+        put(offset, kFixedConfigurationByte);
+    }
+    put(configItem(ConfigNumber::StickLeft1).frameByte, stickLeftCode(v.stickLeft1));
+    put(configItem(ConfigNumber::StickRight1).frameByte, stickRightCode(v.stickRight1));
+    put(configItem(ConfigNumber::StickLeft2).frameByte, stickLeftCode(v.stickLeft2));
+    put(configItem(ConfigNumber::StickRight2).frameByte, stickRightCode(v.stickRight2));
     return payload;
 }
 

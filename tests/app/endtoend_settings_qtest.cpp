@@ -25,8 +25,8 @@ private Q_SLOTS:
         v.voltage = 33;
         v.stickLeft1 = 960;
         v.stickRight1 = 2000;
-        v.stickLeft0 = 1344;
-        v.stickRight0 = 1700;
+        v.stickLeft2 = 1344;
+        v.stickRight2 = 1700;
         form_->configPanel()->setValues(v);
         choose(child<QComboBox>("cbReverse1"), 1);
         v.list(ConfigList::Reverse1) = 1;

@@ -22,8 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         check(within(v, -1, 4));
     }
     check(within(c.voltage, 30, 55));
-    check(within(c.stickLeft1, 800, 1404) && within(c.stickLeft0, 800, 1404));
-    check(within(c.stickRight1, 1608, 2200) && within(c.stickRight0, 1608, 2200));
+    check(within(c.stickLeft1, 800, 1404) && within(c.stickLeft2, 800, 1404));
+    check(within(c.stickRight1, 1608, 2200) && within(c.stickRight2, 1608, 2200));
 
     IniFile stored = ini;
     putPresets(stored, p);

@@ -165,11 +165,11 @@ TEST(ConfigListTexts, NamesCountsAndDefaults) {
     std::set<std::string> names;
     for (const ListRow& row : kListRows) {
         SCOPED_TRACE(row.name);
-        EXPECT_STREQ(configListText(row.list).name, row.name);
-        EXPECT_EQ(configListItemCount(row.list), row.count);
+        EXPECT_STREQ(configItem(row.list).control, row.name);
+        EXPECT_EQ(configItem(row.list).count(), row.count);
         EXPECT_EQ(configListItems(row.list, Lang::Czech).size(), row.count);
         EXPECT_EQ(configListItems(row.list, Lang::English).size(), row.count);
-        EXPECT_EQ(configListDefault(row.list), row.defaultIndex);
+        EXPECT_EQ(configItem(row.list).defaultIndex, row.defaultIndex);
         names.insert(row.name);
     }
     EXPECT_EQ(names.size(), std::size(kListRows));

@@ -95,7 +95,7 @@ private Q_SLOTS:
         QCOMPARE(panel().objectName(), QStringLiteral("GroupBox4"));
         const QSet<int> columns{9, 154, 299, 444};
         for (ConfigList l : allConfigLists()) {
-            const QString name = QString::fromLatin1(configListText(l).name);
+            const QString name = QString::fromLatin1(configItem(l).control);
             auto* box = panel().findChild<QComboBox*>(name);
             QVERIFY2(box && box == list(l), qPrintable(name));
             // Two lists take room their neighbours do not need.
@@ -105,7 +105,7 @@ private Q_SLOTS:
                                                               : 138;
             QCOMPARE(box->width(), width);
             QCOMPARE(box->cursor().shape(), Qt::PointingHandCursor);
-            QCOMPARE(box->count(), configListItemCount(l));
+            QCOMPARE(box->count(), configItem(l).count());
             const bool centred = l == ConfigList::CalKnipl || l == ConfigList::Neutral;
             // Right-aligned to its column instead.
             const int x = l == ConfigList::VoltageGuard ? box->x() + 16 : box->x();
@@ -320,16 +320,16 @@ private Q_SLOTS:
         v.voltage = 70;
         v.stickLeft1 = 100;
         v.stickRight1 = 3000;
-        v.stickLeft0 = 1360;
-        v.stickRight0 = 1700;
+        v.stickLeft2 = 1360;
+        v.stickRight2 = 1700;
         panel().setValues(v);
         const ConfigValues got = panel().values();
         QCOMPARE(got.voltage, 55);
         QCOMPARE(panel().voltageEdit()->text(), QStringLiteral("Flash alarm pod 5.5 V"));
         QCOMPARE(got.stickLeft1, 896);
         QCOMPARE(got.stickRight1, 2112);
-        QCOMPARE(got.stickLeft0, 1360);
-        QCOMPARE(got.stickRight0, 1700);
+        QCOMPARE(got.stickLeft2, 1360);
+        QCOMPARE(got.stickRight2, 1700);
         QCOMPARE(panel().rightBar1()->statusTip(),
                  QString::fromUtf8("Nastavení meze kniplu pro stav Zapnuto - 2112us"));
         v.voltage = 10;
@@ -362,7 +362,7 @@ private Q_SLOTS:
             v.list(ConfigList::Cylinder) = 5;
             v.list(ConfigList::Inicializace) = 4;
             v.voltage = 38;
-            v.stickRight0 = 2000;
+            v.stickRight2 = 2000;
         });
         panel().applyLanguage(Lang::Czech);
         const QStringList czech = allTexts(panel());

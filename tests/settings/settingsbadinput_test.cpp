@@ -29,11 +29,11 @@ void expectUsable(const Presets& p, const ConfigValues& c) {
     }
     EXPECT_GE(c.voltage, 30);
     EXPECT_LE(c.voltage, 55);
-    for (int left : {c.stickLeft1, c.stickLeft0}) {
+    for (int left : {c.stickLeft1, c.stickLeft2}) {
         EXPECT_GE(left, 800);
         EXPECT_LE(left, 1404);
     }
-    for (int right : {c.stickRight1, c.stickRight0}) {
+    for (int right : {c.stickRight1, c.stickRight2}) {
         EXPECT_GE(right, 1608);
         EXPECT_LE(right, 2200);
     }

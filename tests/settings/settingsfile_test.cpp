@@ -59,8 +59,8 @@ TEST(SettingsLoad, EmptyFileGivesEveryDefault) {
     EXPECT_EQ(c.voltage, 45);
     EXPECT_EQ(c.stickLeft1, 1136);
     EXPECT_EQ(c.stickRight1, 1872);
-    EXPECT_EQ(c.stickLeft0, 1136);
-    EXPECT_EQ(c.stickRight0, 1872);
+    EXPECT_EQ(c.stickLeft2, 1136);
+    EXPECT_EQ(c.stickRight2, 1872);
 }
 
 // Each configuration list by its key: the last item is kept, one past it and
@@ -131,9 +131,9 @@ int pulledField(const QByteArray& text) {
     if (key == "StickRight1")
         return c.stickRight1;
     if (key == "StickLeft2")
-        return c.stickLeft0;
+        return c.stickLeft2;
     if (key == "StickRight2")
-        return c.stickRight0;
+        return c.stickRight2;
     if (key == "PWM_Min")
         return p.options.pwmMin;
     if (key == "PWM_Max")
@@ -223,8 +223,8 @@ TEST(SettingsStoreKeys, InputsMapToTheirKeys) {
     c.list(ConfigList::Reverse0) = 0;
     c.stickLeft1 = 900;
     c.stickRight1 = 2000;
-    c.stickLeft0 = 1300;
-    c.stickRight0 = 1700;
+    c.stickLeft2 = 1300;
+    c.stickRight2 = 1700;
     IniFile ini;
     putConfig(ini, c);
     EXPECT_EQ(ini.value("Configuration", "Reverse1"), "1");
@@ -255,8 +255,8 @@ ConfigValues someConfig() {
     c.voltage = 31;
     c.stickLeft1 = 896;
     c.stickRight1 = 2112;
-    c.stickLeft0 = 1376;
-    c.stickRight0 = 1632;
+    c.stickLeft2 = 1376;
+    c.stickRight2 = 1632;
     return c;
 }
 

@@ -246,8 +246,8 @@ INSTANTIATE_TEST_SUITE_P(Table, RightStickCode,
 
 TEST(ConfigurationFrame, StickBytesPutInput2BeforeInput1) {
     ConfigValues v;
-    v.stickLeft0 = 1376;   // 0
-    v.stickRight0 = 1696;  // 2
+    v.stickLeft2 = 1376;   // 0
+    v.stickRight2 = 1696;  // 2
     v.stickLeft1 = 896;    // 15
     v.stickRight1 = 1760;  // 4
     const QByteArray frame = configurationFrame(v);

@@ -166,7 +166,7 @@ void PresetEditorBox::buildLists() {
     cbZapVyp->addItems(onOffItems(Lang::Czech));
     cbPWM->addItems(pwmModeItems(Lang::Czech));
     selectIndex(cbCasovaOsa, 1);
-    selectIndex(cbZapVyp, 0);
+    selectIndex(cbZapVyp, PresetOptions{}.onOff);
     selectIndex(cbPWM, 0);
     cbCasovaOsaChange();
 }

@@ -16,6 +16,7 @@ namespace lumidor {
 
 class UpDown;
 class NeutralBandBar;
+struct ConfigEnabling;
 
 class ConfigPanelBox : public QGroupBox {
     Q_OBJECT
@@ -59,18 +60,28 @@ Q_SIGNALS:
     void rollingViewRequested();
 
 private:
+    // configpanelbox_layout.cpp
     void createLists();
     void createVoltage();
     void createStickArea();
     void createSeparators();
-    void connectConfigPanel();
+    void createWriteButton();
 
+    void connectConfigPanel();
     void relabel(Lang lang);
     void rebuild(ConfigList which, Lang lang);
+
+    // configpanelbox_rules.cpp
     void setVoltageText(Lang lang);
     void keepStickLimit(QSlider* bar, Lang lang);
-    // The enabling rules for the current indexes of the four deciding lists.
-    void applyEnabling(bool program, bool engine, bool calibration, bool guard);
+    // What the four deciding lists' current indexes enable.
+    ConfigEnabling enabling() const;
+    // Each rule updates the controls its list decides; the program's rule
+    // takes in the guard's and the engine's, which depend on it.
+    void applyProgramRule();
+    void applyGuardRule();
+    void applyEngineRule();
+    void applyCalibrationRule();
 
     std::array<QComboBox*, kConfigListCount> lists_{};
     QLineEdit* eVoltage = nullptr;
