@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <span>
 
@@ -274,15 +275,8 @@ constexpr std::span<const ConfigList> allConfigLists() {
 
 static_assert(kConfigLists.size() == static_cast<size_t>(ConfigList::Reverse0) + 1,
               "one row per list");
-static_assert(
-    [] {
-        for (const ConfigListItem& l : kConfigLists) {
-            if (!l.holds(l.defaultIndex)) {
-                return false;
-            }
-        }
-        return true;
-    }(),
-    "every default is an item of its list");
+static_assert(std::ranges::all_of(kConfigLists,
+                                  [](const ConfigListItem& l) { return l.holds(l.defaultIndex); }),
+              "every default is an item of its list");
 
 }  // namespace lumidor
