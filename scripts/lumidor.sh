@@ -4,6 +4,8 @@
 #                     with the converter simulator as its device
 #   lumidor.sh test   install what is missing, build with warnings as errors,
 #                     run every test (and the sanitizer build of the tests)
+#   lumidor.sh check  the everyday check: an incremental build of the tests
+#                     into build/ and the unit and widget tests
 #   lumidor.sh bench  build and run the benchmarks
 set -euo pipefail
 
@@ -36,10 +38,18 @@ install_missing() {
   fi
 }
 
-build() { # build dir, extra cmake args...
+configure() { # build dir, extra cmake args...
   local dir="$1"; shift
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-  cmake --build "$dir" -j"$(nproc)"
+  local launcher=()
+  # A rebuild after switching branches or folders then mostly hits the cache.
+  command -v ccache >/dev/null &&
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
+}
+
+build() { # build dir, extra cmake args...
+  configure "$@"
+  cmake --build "$1" -j"$(nproc)"
 }
 
 # Every C++ file as clang-format would leave it; the listing comes from git where
@@ -84,6 +94,12 @@ case "${1:-}" in
       ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
     fi
     ;;
+  check)
+    install_missing
+    configure build -DLUMIDOR_WERROR=ON
+    cmake --build build -j"$(nproc)" --target lumidor_tests
+    ctest --test-dir build -L 'unit|widget' --output-on-failure -j"$(nproc)"
+    ;;
   bench)
     install_missing
     build build
@@ -91,7 +107,7 @@ case "${1:-}" in
     for b in build/bench/*_bench; do [ -x "$b" ] && "$b"; done
     ;;
   *)
-    echo "usage: $0 run|test|bench" >&2
+    echo "usage: $0 run|test|check|bench" >&2
     exit 2
     ;;
 esac
