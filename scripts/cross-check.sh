@@ -7,7 +7,7 @@
 # types the program calls the vendor library through on each target.
 set -euo pipefail
 
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 cd "$here"
 
 mapfile -t sources < <(find src -name '*_win.cpp' | sort)

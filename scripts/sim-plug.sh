@@ -9,9 +9,9 @@
 # LUMIDOR_BUILD_DIR names the build folder (default build/).
 set -euo pipefail
 
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 state="${LUMIDOR_SIM_STATE:-/tmp/lumidor-sim-state}"
-tool="${LUMIDOR_BUILD_DIR:-$here/build}/simulator/lumidor_uevent"
+tool="$(simulator_dir "${LUMIDOR_BUILD_DIR:-}")/lumidor_uevent"
 
 if [ ! -x "$tool" ]; then
   echo "$tool is missing; build first (bash scripts/lumidor.sh run, or cmake --build build)" >&2
