@@ -29,13 +29,13 @@ struct Filed {
     bool added;
 };
 Filed file(QHash<QByteArray, qsizetype>& index, QByteArrayView name, size_t next) {
-    QByteArray key = folded(name);
+    const QByteArray key = folded(name);
     const auto it = index.constFind(key);
     if (it != index.cend()) {
         return {*it, false};
     }
     const auto position = static_cast<qsizetype>(next);
-    index.insert(std::move(key), position);
+    index.insert(key, position);
     return {position, true};
 }
 
