@@ -3,7 +3,7 @@
 # checkout's top folder.
 #   source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+here="$(cd "${BASH_SOURCE[0]%/*}/.." && pwd)"
 
 # The Debian packages the commands need; install_missing adds what is absent.
 packages=(

@@ -11,7 +11,7 @@ set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 state="${LUMIDOR_SIM_STATE:-/tmp/lumidor-sim-state}"
-tool="$(simulator_dir "${LUMIDOR_BUILD_DIR:-}")/lumidor_uevent"
+tool="${LUMIDOR_BUILD_DIR:-$here/build}/simulator/lumidor_uevent"
 
 if [ ! -x "$tool" ]; then
   echo "$tool is missing; build first (bash scripts/lumidor.sh run, or cmake --build build)" >&2
