@@ -58,7 +58,7 @@ crash() {
   local kills="${1:-100}"
   configure build
   cmake --build build -j"$(nproc)" --target lumidor_faults >/dev/null
-  local helper=build/bench/lumidor_faults
+  local helper=build/tests/lumidor_faults
   for kind in settings presetfile; do
     local file="$work/crash-$kind" bad=0 seen=0
     rm -f "$file" "$file".*
@@ -105,12 +105,12 @@ unplug() {
   # The simulator counts calls after the variable is set: 1 open, 2 and 3 the
   # two writes, 4 the read, 5 the close.
   for after in 0 1 2 3; do
-    build/bench/lumidor_faults unplug "$after" ||
+    build/tests/lumidor_faults unplug "$after" ||
       echo "unplug after $after calls: FAILED (no message, or settings stored)"
   done
   # Gone only at the close, after the whole answer was read: the transfer
   # worked, so its success is shown and the settings are stored.
-  build/bench/lumidor_faults unplug 4 |
+  build/tests/lumidor_faults unplug 4 |
     tee "$work/unplug-4.log"
   grep -q "settings file WRITTEN" "$work/unplug-4.log" ||
     echo "unplug after 4 calls: FAILED (a transfer that worked was not stored)"
