@@ -280,4 +280,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TransferButtonsTest)
-#include "transferbuttons_qtest.moc"
+#include "mainwindow_transfer_qtest.moc"
