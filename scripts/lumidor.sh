@@ -5,7 +5,7 @@
 #   lumidor.sh test   install what is missing, build with warnings as errors,
 #                     run every test (and the sanitizer build of the tests)
 #   lumidor.sh check  the everyday check: an incremental build of the tests
-#                     into build/ and the unit and widget tests
+#                     into build/ and the unit, widget and end-to-end tests
 #   lumidor.sh bench  build and run the benchmarks
 set -euo pipefail
 
@@ -57,7 +57,7 @@ case "${1:-}" in
     install_missing
     configure build -DLUMIDOR_WERROR=ON
     cmake --build build -j"$(nproc)" --target lumidor_tests
-    ctest --test-dir build -L 'unit|widget' --output-on-failure -j"$(nproc)"
+    ctest --test-dir build -L 'unit|widget|e2e' --output-on-failure -j"$(nproc)"
     ;;
   bench)
     install_missing
