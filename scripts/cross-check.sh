@@ -7,11 +7,12 @@
 # types the program calls the vendor library through on each target.
 set -euo pipefail
 
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 cd "$here"
 
 mapfile -t sources < <(find src -name '*_win.cpp' | sort)
-sources+=(simulator/simulator.cpp)
+# The simulator's parts, less the Linux-only udev message tool.
+mapfile -t -O "${#sources[@]}" sources < <(find simulator -maxdepth 1 -name '*.cpp' ! -name uevent.cpp | sort)
 
 flags=(-std=c++20 -Wall -Wextra -Wpedantic -Werror -fsyntax-only -Isrc)
 failed=0

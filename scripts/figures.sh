@@ -12,7 +12,7 @@
 # Run it niced on a shared machine:  nice -n 19 scripts/figures.sh all
 set -euo pipefail
 
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 cd "$here"
 work="${LUMIDOR_FIGURES_DIR:-/tmp/lumidor-figures}"
 mkdir -p "$work"
@@ -22,11 +22,8 @@ fuzz() {
   # One process per core, sharing the corpus folder (each picks up the
   # others' finds when it rereads it); the counts are summed.
   local workers="${LUMIDOR_FUZZ_WORKERS:-$(nproc)}"
-  CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DLUMIDOR_BUILD_BENCHMARKS=OFF >/dev/null
-  local targets=()
-  for src in tests/fuzz/*_fuzz.cpp; do targets+=("$(basename "$src" .cpp)"); done
-  cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]}" >/dev/null
-  for t in "${targets[@]}"; do
+  build_fuzz >/dev/null
+  for t in "${fuzz_targets[@]}"; do
     local seeds="tests/fuzz/corpus/${t%_fuzz}" corpus="$work/$t-corpus"
     mkdir -p "$corpus"
     [ -d "$seeds" ] || seeds=""
@@ -35,7 +32,7 @@ fuzz() {
     local start=$SECONDS status=0 pids=() w
     for w in $(seq 1 "$workers"); do
       # Findings (crash-*, leak-*, timeout-*) land in the work folder.
-      ASAN_OPTIONS=detect_leaks=0 /usr/bin/time -f "%U %S" -o "$work/$t.$w.cpu" \
+      ASAN_OPTIONS="$asan_options" /usr/bin/time -f "%U %S" -o "$work/$t.$w.cpu" \
         "build-fuzz/tests/fuzz/$t" -runs=$((runs / workers)) -max_len=4096 -seed="$w" \
         -print_final_stats=1 "${dict[@]}" -artifact_prefix="$work/$t-" "$corpus" $seeds \
         >"$work/$t.$w.log" 2>&1 &
@@ -59,9 +56,9 @@ fuzz() {
 
 crash() {
   local kills="${1:-100}"
-  cmake -S . -B build -G Ninja >/dev/null
+  configure build
   cmake --build build -j"$(nproc)" --target lumidor_faults >/dev/null
-  local helper=build/bench/lumidor_faults
+  local helper=build/tests/lumidor_faults
   for kind in settings presetfile; do
     local file="$work/crash-$kind" bad=0 seen=0
     rm -f "$file" "$file".*
@@ -102,17 +99,18 @@ leftovers() {
 }
 
 unplug() {
-  cmake -S . -B build -G Ninja >/dev/null
+  configure build
   cmake --build build -j"$(nproc)" --target lumidor_faults lumidor_simulator >/dev/null
+  use_simulator
   # The simulator counts calls after the variable is set: 1 open, 2 and 3 the
   # two writes, 4 the read, 5 the close.
   for after in 0 1 2 3; do
-    LD_LIBRARY_PATH="$here/build/simulator" build/bench/lumidor_faults unplug "$after" ||
+    build/tests/lumidor_faults unplug "$after" ||
       echo "unplug after $after calls: FAILED (no message, or settings stored)"
   done
   # Gone only at the close, after the whole answer was read: the transfer
   # worked, so its success is shown and the settings are stored.
-  LD_LIBRARY_PATH="$here/build/simulator" build/bench/lumidor_faults unplug 4 |
+  build/tests/lumidor_faults unplug 4 |
     tee "$work/unplug-4.log"
   grep -q "settings file WRITTEN" "$work/unplug-4.log" ||
     echo "unplug after 4 calls: FAILED (a transfer that worked was not stored)"

@@ -4,47 +4,15 @@
 #                     with the converter simulator as its device
 #   lumidor.sh test   install what is missing, build with warnings as errors,
 #                     run every test (and the sanitizer build of the tests)
+#   lumidor.sh check  the everyday check: an incremental build of the tests
+#                     into build/ and the unit, widget and end-to-end tests
 #   lumidor.sh windows  install what is missing, cross-build for 64-bit Windows
 #                     and make the installer and the portable zip
 #   lumidor.sh bench  build and run the benchmarks
 set -euo pipefail
 
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 cd "$here"
-
-packages=(
-  build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl1-mesa-dev
-  libgtest-dev libbenchmark-dev
-  libjpeg62-turbo-dev libudev-dev
-  clang libclang-rt-14-dev clang-format
-  xvfb xauth imagemagick fonts-dejavu-core
-  valgrind time
-)
-# Windows cross-check, static analysis and the Debian package.
-packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-  clang-tidy dpkg-dev file fakeroot lintian xdotool fonts-dejavu-extra)
-# The Windows build: run by Wine, packed by NSIS.
-packages+=(wine wine64 fonts-wine nsis zip xz-utils)
-
-install_missing() {
-  local missing=()
-  for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-  done
-  if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}"
-  fi
-}
-
-build() { # build dir, extra cmake args...
-  local dir="$1"; shift
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-  cmake --build "$dir" -j"$(nproc)"
-}
 
 # Every C++ file as clang-format would leave it; the listing comes from git where
 # there is a checkout, from the tree otherwise.
@@ -62,11 +30,11 @@ case "${1:-}" in
   run)
     install_missing
     build build
-    export LD_LIBRARY_PATH="$here/build/simulator${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}"
+    use_simulator
     # scripts/sim-plug.sh plugs and unplugs the simulated converter through this file.
     export LUMIDOR_SIM_STATE="${LUMIDOR_SIM_STATE:-/tmp/lumidor-sim-state}"
     if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-      exec xvfb-run -a -s "-screen 0 1280x1024x24" build/src/rc_lumidor_konfigurator
+      exec "${xvfb[@]}" build/src/rc_lumidor_konfigurator
     fi
     exec build/src/rc_lumidor_konfigurator
     ;;
@@ -80,14 +48,19 @@ case "${1:-}" in
     scripts/package.sh build
     scripts/package-smoke.sh build/rc-lumidor_*.deb
     # The fuzz targets need clang's libFuzzer; a bounded run of each from its seeds.
-    CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DLUMIDOR_BUILD_BENCHMARKS=OFF >/dev/null
-    cmake --build build-fuzz -j"$(nproc)" --target reply_fuzz ini_fuzz presetfile_fuzz
+    build_fuzz
     ctest --test-dir build-fuzz --output-on-failure -R fuzz
     scripts/windows.sh test
     if [ "${LUMIDOR_SKIP_SANITIZE:-0}" != 1 ]; then
       build build-asan -DLUMIDOR_SANITIZE=ON -DLUMIDOR_BUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug
-      ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
+      ASAN_OPTIONS="$asan_options" ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
     fi
+    ;;
+  check)
+    install_missing
+    configure build -DLUMIDOR_WERROR=ON
+    cmake --build build -j"$(nproc)" --target lumidor_tests
+    ctest --test-dir build -L 'unit|widget|e2e' --output-on-failure -j"$(nproc)"
     ;;
   windows)
     install_missing
@@ -96,11 +69,11 @@ case "${1:-}" in
   bench)
     install_missing
     build build
-    export LD_LIBRARY_PATH="$here/build/simulator${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}"
+    use_simulator
     for b in build/bench/*_bench; do [ -x "$b" ] && "$b"; done
     ;;
   *)
-    echo "usage: $0 run|test|windows|bench" >&2
+    echo "usage: $0 run|test|check|windows|bench" >&2
     exit 2
     ;;
 esac

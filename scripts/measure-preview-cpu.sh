@@ -14,7 +14,7 @@
 # back afterwards.
 set -euo pipefail
 
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 model_window="${LUMIDOR_MODEL_WINDOW:-}"
 if [ -n "$model_window" ]; then
   exe="$(realpath "${1:-$here/build/bench/modelwindow_probe}")"
@@ -27,7 +27,7 @@ mode="${LUMIDOR_PWM_MODE:-2}"
 # busy: every LED changes on every column; steady: no LED ever changes (only
 # the column indicator moves), the floor a running preview costs.
 pattern="${LUMIDOR_PATTERN:-busy}"
-simdir="${LUMIDOR_SIMULATOR_DIR:-$here/build/simulator}"
+simdir="${LUMIDOR_SIMULATOR_DIR:-$(simulator_dir)}"
 
 [ -x "$exe" ] || { echo "no executable: $exe" >&2; exit 1; }
 command -v xvfb-run >/dev/null || { echo "xvfb-run missing" >&2; exit 1; }
@@ -104,7 +104,7 @@ child_of() { # parent pid, command name
 
 # A session of its own, so the cleanup can end exactly this run.
 setsid env LD_LIBRARY_PATH="$simdir${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}" \
-  xvfb-run -a -s "-screen 0 1280x1024x24" "$exe" ${model_window:+"$model_window"} >/dev/null 2>&1 &
+  "${xvfb[@]}" "$exe" ${model_window:+"$model_window"} >/dev/null 2>&1 &
 runner=$!
 
 prog=""

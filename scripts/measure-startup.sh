@@ -17,7 +17,7 @@
 # plain controls of each kind as the configurator's window shows.
 set -euo pipefail
 
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 build="$(realpath "${1:-$here/build}")"
 
 if [ "${LUMIDOR_STARTUP_INSIDE:-0}" != 1 ]; then
@@ -49,8 +49,8 @@ CMAKE
     >"$work/settings/rc_lumidor_konfigurator_hw_v40.ini"
 
   LUMIDOR_STARTUP_INSIDE=1 LUMIDOR_STARTUP_WORK="$work" \
-    LD_LIBRARY_PATH="$build/simulator${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}" \
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build"
+    LD_LIBRARY_PATH="$(simulator_dir "$build")${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}" \
+    "${xvfb[@]}" "$0" "$build"
   exit $?
 fi
 

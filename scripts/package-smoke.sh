@@ -7,6 +7,7 @@
 # scratch root belongs to root). Needs root to create the user.
 #   scripts/package-smoke.sh <package.deb>
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 deb="$(readlink -f "$1")"
 user=lumidor-smoke
@@ -63,7 +64,7 @@ chmod 755 "$root/session.sh"
 shot=/tmp/lumidor-package-smoke.png
 rm -f "$shot"
 if ! runuser -u "$user" -- env HOME="$home" XDG_CONFIG_HOME= LC_ALL=C.UTF-8 LANGUAGE= \
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$root/session.sh" "$root" "$settings" "$shot"; then
+    "${xvfb[@]}" "$root/session.sh" "$root" "$settings" "$shot"; then
   echo "smoke: no settings store in $settings (screenshot: $shot)" >&2
   exit 1
 fi

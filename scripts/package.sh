@@ -4,12 +4,12 @@
 #   scripts/package.sh [build-dir]   ->  <build-dir>/rc-lumidor_<version>_<arch>.deb
 set -euo pipefail
 
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 cd "$here"
 dir="${1:-build}"
 
 if [ ! -f "$dir/CMakeCache.txt" ]; then
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  configure "$dir"
 fi
 rm -f "$dir"/rc-lumidor_*.deb
 cmake --build "$dir" -j"$(nproc)" --target package >/dev/null

@@ -9,7 +9,7 @@
 # LUMIDOR_BUILD_DIR names the build folder (default build/).
 set -euo pipefail
 
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 state="${LUMIDOR_SIM_STATE:-/tmp/lumidor-sim-state}"
 tool="${LUMIDOR_BUILD_DIR:-$here/build}/simulator/lumidor_uevent"
 

@@ -5,7 +5,7 @@
 #   scripts/tidy.sh [build-dir]
 set -euo pipefail
 
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 cd "$here"
 dir="${1:-build}"
 start=$SECONDS

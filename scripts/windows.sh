@@ -6,10 +6,10 @@
 #                      build-win64/; then the portable zip and the installer
 #   windows.sh test    build, then the whole test suite as Windows programs
 #                      under Wine, then the installer tried as a user would
-# The packages come from scripts/lumidor.sh, which calls this script.
+# The packages come from scripts/lumidor.sh (lib.sh's list), which calls this.
 set -euo pipefail
 
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 cd "$here"
 prefix="${LUMIDOR_WIN64_PREFIX:-/opt/lumidor-win64}"
 dir=build-win64
@@ -25,17 +25,13 @@ stage() { # name, command...
 
 build() {
   stage "dependencies" bash scripts/win64-deps.sh "$prefix"
-  local launcher=()
-  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   # Only the dependency prefix and mingw's own folders are searched, so neither
   # the host's Qt nor the Linux simulator can be picked up.
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+  configure "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
     -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_FIND_ROOT_PATH="$prefix" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
-    -DLUMIDOR_BUILD_BENCHMARKS=OFF -DLUMIDOR_BUILD_TOOLS=OFF -DLUMIDOR_WERROR=ON \
-    "${launcher[@]}" >/dev/null
+    -DLUMIDOR_BUILD_BENCHMARKS=OFF -DLUMIDOR_BUILD_TOOLS=OFF -DLUMIDOR_WERROR=ON
   stage "cross-build" cmake --build "$dir" -j"$(nproc)"
   stage "zip and installer" cmake --build "$dir" --target windows_zip windows_installer
 }
@@ -71,7 +67,7 @@ wine_tests() {
 
 run_tests() {
   stage "Wine prefix" wine_prefix
-  stage "tests under Wine" xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" wine-tests
+  stage "tests under Wine" "${xvfb[@]}" bash "$0" wine-tests
 }
 
 case "${1:-}" in

@@ -17,8 +17,8 @@ set(LUMIDOR_QTEST_RUNNER sh ${CMAKE_CURRENT_SOURCE_DIR}/wine-qtest.sh)
 
 # What needs Linux's device manager; the Windows watcher's own cases run in
 # usbwatcher_qtest instead.
-set(LUMIDOR_LINUX_ONLY_TESTS hotplug_qtest)
-set(LUMIDOR_LINUX_ONLY_REASON_hotplug_qtest
+set(LUMIDOR_LINUX_ONLY_TESTS mainwindow_usb_qtest)
+set(LUMIDOR_LINUX_ONLY_REASON_mainwindow_usb_qtest
   "it plugs the simulated converter through udev; on Windows usbwatcher_qtest sends the device-change message to the watcher's window and checks the search")
 
 set(LUMIDOR_TEST_NO_LIBRARY_DIR ${CMAKE_CURRENT_BINARY_DIR}/no-vendor-library)
@@ -42,14 +42,14 @@ function(lumidor_windows_test_folders)
     endif()
   endforeach()
 
-  if(TARGET d2xxmissing_test)
-    set_target_properties(d2xxmissing_test PROPERTIES
+  if(TARGET D2XXUnit_missing_test)
+    set_target_properties(D2XXUnit_missing_test PROPERTIES
       RUNTIME_OUTPUT_DIRECTORY ${LUMIDOR_TEST_NO_LIBRARY_DIR})
   endif()
-  if(TARGET d2xxnofunc_test)
-    set_target_properties(d2xxnofunc_test PROPERTIES
+  if(TARGET D2XXUnit_nofunc_test)
+    set_target_properties(D2XXUnit_nofunc_test PROPERTIES
       RUNTIME_OUTPUT_DIRECTORY ${LUMIDOR_SIMULATOR_NOFUNC_DIR})
-    add_dependencies(d2xxnofunc_test lumidor_simulator_nofunc)
+    add_dependencies(D2XXUnit_nofunc_test lumidor_simulator_nofunc)
   endif()
   if(TARGET mainwindow_qtest)
     add_custom_command(TARGET mainwindow_qtest POST_BUILD
@@ -61,11 +61,13 @@ function(lumidor_windows_test_folders)
               firstActivationWithoutLibrary ${LUMIDOR_QTEST_ARGS})
     set_tests_properties(mainwindow_nolibrary_qtest PROPERTIES ENVIRONMENT
       "${LUMIDOR_TEST_ENV};LUMIDOR_EXPECT_NO_LIBRARY=1")
+    lumidor_widget_test_kind(mainwindow_nolibrary_qtest)
   endif()
 
   # Named, with the reason, rather than silently missing from the run.
   foreach(t IN LISTS LUMIDOR_LINUX_ONLY_TESTS)
     add_test(NAME ${t} COMMAND sh -c "echo \"$0\"; exit 77" "not on Windows: ${LUMIDOR_LINUX_ONLY_REASON_${t}}")
     set_tests_properties(${t} PROPERTIES SKIP_RETURN_CODE 77)
+    lumidor_widget_test_kind(${t})
   endforeach()
 endfunction()

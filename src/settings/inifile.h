@@ -2,9 +2,9 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QList>
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace lumidor {
@@ -58,51 +58,23 @@ public:
     bool isEmpty() const { return sections_.empty(); }
 
 private:
-    // Names and values are stretches of one arena (text_): the parsed file
-    // first, then whatever setValue adds. A whole file then costs a handful of
-    // allocations instead of several per key; a replaced value's old bytes stay
-    // behind until the object goes, which is one store.
-    struct Span {
-        qsizetype offset = 0;
-        qsizetype size = 0;
-    };
-    // Open addressing over positions in a list; the names stay in the arena.
-    struct NameIndex {
-        std::vector<int> slots;  // -1 for free; a power of two, at most half used
-        int used = 0;
-    };
-    // A name with the hash of its folded bytes, kept so that a growing index
-    // and a lookup that misses need not read the name.
-    struct Name {
-        Span span;
-        size_t hash = 0;
-    };
     struct Entry {
-        Name name;
-        Span value;
+        QByteArray name;
+        QByteArray value;
     };
+    // Names as read or first set; the indexes are keyed by the folded name.
     struct Section {
-        Name name;
+        QByteArray name;
         std::vector<Entry> entries;
-        NameIndex index;
+        QHash<QByteArray, qsizetype> index;
     };
 
-    QByteArrayView view(Span s) const { return {text_.data() + s.offset, s.size}; }
-    // Where a view into text_ lies in it.
-    Span spanOf(QByteArrayView inText) const {
-        return {inText.data() - text_.data(), inText.size()};
-    }
-    Span append(QByteArrayView bytes);
-    int sectionPosition(QByteArrayView section) const;
-    int addSection(Span name);
-    int entryPosition(const Section& s, QByteArrayView key) const;
-    void addEntry(Section& s, Span name, Span value);
-    Name named(Span name) const;
-    std::optional<QByteArrayView> valueView(QByteArrayView section, QByteArrayView key) const;
+    const Section* section(QByteArrayView name) const;
+    Section& sectionForWriting(QByteArrayView name);
+    const Entry* entry(QByteArrayView section, QByteArrayView key) const;
 
-    std::string text_;
     std::vector<Section> sections_;
-    NameIndex sectionIndex_;
+    QHash<QByteArray, qsizetype> sectionIndex_;
 };
 
 // A value as the settings file holds it: an optionally signed decimal integer,

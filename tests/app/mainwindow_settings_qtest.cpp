@@ -146,4 +146,4 @@ void SettingsStoreTest::readableFileAnnouncesNothing() {
 }
 
 QTEST_MAIN(SettingsStoreTest)
-#include "settingsstore_qtest.moc"
+#include "mainwindow_settings_qtest.moc"

@@ -129,4 +129,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(ClipTextsTest)
-#include "cliptexts_qtest.moc"
+#include "mainwindow_cliptexts_qtest.moc"

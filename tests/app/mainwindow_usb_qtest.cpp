@@ -317,4 +317,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(HotPlugTest)
-#include "hotplug_qtest.moc"
+#include "mainwindow_usb_qtest.moc"

@@ -212,4 +212,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TransferButtonsTest)
-#include "transferbuttons_qtest.moc"
+#include "mainwindow_transfer_qtest.moc"

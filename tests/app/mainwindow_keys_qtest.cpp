@@ -184,4 +184,4 @@ private Q_SLOTS:
 }  // namespace lumidor
 
 QTEST_MAIN(lumidor::KeyboardTest)
-#include "keyboard_qtest.moc"
+#include "mainwindow_keys_qtest.moc"

@@ -1,23 +1,22 @@
-// Stands in for the converter's vendor library and for the switch behind it,
-// so the program and its tests run without hardware. Every scenario is chosen
-// by environment variables read at each call (see README.md, "Converter
-// simulator"), so one test process can move from one scenario to the next.
+// Stands in for the converter's vendor library, so the program and its tests
+// run without hardware: the listing, open, read and write calls over one
+// simulated port. The scenario (scenario.*) says what is plugged in and what
+// fails; the switch (switch.*) answers what was written.
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
+#include <cstdint>
 #include <cstring>
 #include <mutex>
-#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "link/d2xxapi.h"
+#include "scenario.h"
+#include "switch.h"
 
 #ifdef _WIN32
-#include <windows.h>
 #define LUMIDOR_SIM_EXPORT extern "C" __declspec(dllexport)
 #else
 #define LUMIDOR_SIM_EXPORT extern "C" __attribute__((visibility("default")))
@@ -26,12 +25,8 @@
 namespace {
 
 using namespace lumidor::d2xx;
+using namespace lumidor::sim;
 using Clock = std::chrono::steady_clock;
-
-struct Device {
-    std::string description;
-    std::string serial;
-};
 
 struct Port {
     int device = -1;       // -1: closed
@@ -55,179 +50,9 @@ std::mutex g_mutex;
 Port g_port;
 Settings g_settings;
 int g_slowListingsLeft = 0;
-long g_calls = 0;
-std::string g_unplugValue;
-bool g_gone = false;  // the converter has been unplugged
-
-#ifdef _WIN32
-// The process's own block rather than the C runtime's copy: only it can hold
-// a variable that is set but empty, which says "no device at all".
-const char* env(const char* name) {
-    thread_local std::string value;
-    value.resize(32767);
-    SetLastError(ERROR_SUCCESS);
-    const DWORD n = GetEnvironmentVariableA(name, value.data(), 32767);
-    if (n == 0 && GetLastError() == ERROR_ENVVAR_NOT_FOUND) {
-        return nullptr;
-    }
-    value.resize(n < 32767 ? n : 0);
-    return value.c_str();
-}
-#else
-const char* env(const char* name) {
-    return std::getenv(name);
-}
-#endif
-
-Dword envNumber(const char* name, Dword fallback) {
-    const char* v = env(name);
-    return v != nullptr && *v != '\0' ? static_cast<Dword>(std::strtoul(v, nullptr, 0)) : fallback;
-}
-
-std::vector<std::string> split(const std::string& text, char sep) {
-    std::vector<std::string> parts;
-    std::string::size_type start = 0;
-    while (true) {
-        const auto pos = text.find(sep, start);
-        parts.push_back(text.substr(start, pos - start));
-        if (pos == std::string::npos) {
-            return parts;
-        }
-        start = pos + 1;
-    }
-}
-
-void trace(const std::string& line) {
-    const char* path = env("LUMIDOR_SIM_TRACE");
-    if (path == nullptr || *path == '\0') {
-        return;
-    }
-    if (FILE* f = std::fopen(path, "ab")) {
-        std::fprintf(f, "%s\n", line.c_str());
-        std::fclose(f);
-    }
-}
-
-// Traces what a call was handed; a null buffer is named, never read.
-std::string hex(const void* data, Dword count) {
-    if (data == nullptr) {
-        return "null, " + std::to_string(count);
-    }
-    std::string out;
-    char byte[4];
-    for (Dword i = 0; i < count; ++i) {
-        std::snprintf(byte, sizeof byte, "%s%02X", i ? " " : "",
-                      static_cast<const unsigned char*>(data)[i]);
-        out += byte;
-    }
-    return out;
-}
-
-// Counts every call; once the count passes LUMIDOR_SIM_UNPLUG_AFTER the
-// converter is gone. The count starts again whenever the variable changes.
-bool unplugged() {
-    const char* v = env("LUMIDOR_SIM_UNPLUG_AFTER");
-    const std::string value = v != nullptr ? v : "";
-    if (value != g_unplugValue) {
-        g_unplugValue = value;
-        g_calls = 0;
-    }
-    ++g_calls;
-    return !value.empty() && g_calls > std::strtol(value.c_str(), nullptr, 0);
-}
-
-// LUMIDOR_SIM_STATE names a file that, while it exists, holds the device list
-// in place of LUMIDOR_SIM_DEVICES (same form, one line), so a script can plug
-// and unplug the converter while the program runs.
-std::optional<std::string> stateFileDevices() {
-    const char* path = env("LUMIDOR_SIM_STATE");
-    if (path == nullptr || *path == '\0') {
-        return std::nullopt;
-    }
-    FILE* f = std::fopen(path, "r");
-    if (f == nullptr) {
-        return std::nullopt;
-    }
-    std::string text;
-    char chunk[256];
-    while (std::fgets(chunk, sizeof chunk, f) != nullptr) {
-        text += chunk;
-    }
-    std::fclose(f);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
-        text.pop_back();
-    }
-    return text;
-}
-
-std::vector<Device> devices() {
-    if (g_gone) {
-        return {};
-    }
-    const std::optional<std::string> state = stateFileDevices();
-    const char* v = state ? state->c_str() : env("LUMIDOR_SIM_DEVICES");
-    if (v == nullptr) {
-        return {{"RC_LINKUP v1.3", "LU000001"}};
-    }
-    std::vector<Device> list;
-    if (*v == '\0') {
-        return list;
-    }
-    for (const std::string& entry : split(v, ';')) {
-        const auto bar = entry.find('|');
-        list.push_back(bar == std::string::npos
-                           ? Device{entry, ""}
-                           : Device{entry.substr(0, bar), entry.substr(bar + 1)});
-    }
-    return list;
-}
-
-// LUMIDOR_SIM_FAIL=FT_SetBaudRate:4,FT_Close:1 makes those calls fail.
-std::optional<Status> failure(const char* function) {
-    const char* v = env("LUMIDOR_SIM_FAIL");
-    if (v == nullptr) {
-        return std::nullopt;
-    }
-    for (const std::string& entry : split(v, ',')) {
-        const auto colon = entry.find(':');
-        if (entry.substr(0, colon) == function) {
-            return colon == std::string::npos
-                       ? kIoError
-                       : static_cast<Status>(std::strtoul(entry.c_str() + colon + 1, nullptr, 0));
-        }
-    }
-    return std::nullopt;
-}
-
-// One call's bookkeeping: the trace line, the unplug count, a chosen failure.
-std::optional<Status> enter(const char* function, const std::string& args) {
-    trace(std::string(function) + "(" + args + ")");
-    g_gone = unplugged();
-    const std::optional<Status> failed = failure(function);
-    if (failed) {
-        trace(std::string("  -> ") + std::to_string(*failed));
-    }
-    return failed;
-}
 
 Handle handleFor(int device) {
     return reinterpret_cast<Handle>(static_cast<std::uintptr_t>(0x5100 + device));
-}
-
-// The open converter has been pulled out (the state file no longer lists it).
-bool pulledOut() {
-    if (g_gone) {
-        return true;
-    }
-    if (!stateFileDevices()) {
-        return false;
-    }
-    for (const Device& d : devices()) {
-        if (d.description == g_port.opened || d.serial == g_port.opened) {
-            return false;
-        }
-    }
-    return true;
 }
 
 bool valid(Handle handle) {
@@ -238,60 +63,6 @@ Clock::duration byteTime() {
     // Start bit, eight data bits, stop bit.
     const Dword baud = std::max<Dword>(g_settings.baud, 1);
     return std::chrono::microseconds(10'000'000 / baud);
-}
-
-// The switch: checks the first frame it received and says what it thinks.
-std::string switchAnswer(const std::string& rx) {
-    const auto byte = [&rx](std::size_t i) { return static_cast<unsigned char>(rx[i]); };
-    if (rx.empty() || rx[0] != ':') {
-        return "Error#16";
-    }
-    if (rx.size() < 4 || rx.size() < std::size_t{byte(1)} + 3) {
-        return "Error#128";
-    }
-    const std::size_t length = std::size_t{byte(1)} + 3;
-    const bool presets = byte(3) == 1 && length == 50;
-    const bool configuration = byte(3) == 0 && length == 34;
-    if (byte(2) != 0x04 || !(presets || configuration)) {
-        return "Error#32";
-    }
-    unsigned char check = 0x7F;
-    for (std::size_t i = 1; i + 1 < length; ++i) {
-        check ^= byte(i);
-    }
-    return check == byte(length - 1) ? "RC_LINKUP...OK" : "Error#48";
-}
-
-std::string unescape(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\' && i + 1 < text.size() && (text[i + 1] == 'r' || text[i + 1] == 'n')) {
-            out += text[++i] == 'r' ? '\r' : '\n';
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
-std::string replyTo(const std::string& rx) {
-    const char* v = env("LUMIDOR_SIM_REPLY");
-    const std::string mode = v != nullptr ? v : "switch";
-    if (mode == "switch" || mode.empty()) {
-        return switchAnswer(rx) + "\r";
-    }
-    if (mode == "silent") {
-        return {};
-    }
-    if (mode == "nocr") {
-        return switchAnswer(rx);
-    }
-    if (mode == "long") {
-        std::string text = switchAnswer(rx);
-        text.resize(60, '#');
-        return text + "\r";
-    }
-    return unescape(mode);
 }
 
 // What was written so far gets its answer, starting when the last byte has
@@ -419,7 +190,7 @@ LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_Write(Handle handle, void* buffer
     if (buffer == nullptr || written == nullptr) {
         return kInvalidParameter;
     }
-    if (pulledOut()) {
+    if (pulledOut(g_port.opened)) {
         return kIoError;
     }
     // The call comes back once the bytes have crossed the line.
@@ -446,7 +217,7 @@ LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_Read(Handle handle, void* buffer,
     if (buffer == nullptr || returned == nullptr) {
         return kInvalidParameter;
     }
-    if (pulledOut()) {
+    if (pulledOut(g_port.opened)) {
         return kIoError;
     }
     answerPending();
@@ -461,7 +232,7 @@ LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_Read(Handle handle, void* buffer,
     while (Clock::now() < until) {
         std::this_thread::sleep_until(
             std::min(until, Clock::now() + std::chrono::milliseconds(10)));
-        if (pulledOut()) {
+        if (pulledOut(g_port.opened)) {
             trace("  <- gone");
             return kIoError;
         }

@@ -255,4 +255,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(PresetFilesTest)
-#include "presetfiles_qtest.moc"
+#include "mainwindow_presetfile_qtest.moc"

@@ -184,4 +184,4 @@ private Q_SLOTS:
 }  // namespace lumidor
 
 QTEST_MAIN(lumidor::LivePreviewTest)
-#include "livepreview_qtest.moc"
+#include "livepreviewbox_qtest.moc"

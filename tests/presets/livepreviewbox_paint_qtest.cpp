@@ -199,4 +199,4 @@ private Q_SLOTS:
 }  // namespace lumidor
 
 QTEST_MAIN(lumidor::PreviewPaintTest)
-#include "previewpaint_qtest.moc"
+#include "livepreviewbox_paint_qtest.moc"

@@ -133,4 +133,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(RollingTest)
-#include "rolling_qtest.moc"
+#include "mainwindow_rolling_qtest.moc"

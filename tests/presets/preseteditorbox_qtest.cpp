@@ -269,4 +269,4 @@ private Q_SLOTS:
 }  // namespace lumidor
 
 QTEST_MAIN(lumidor::PresetEditorTest)
-#include "preseteditor_qtest.moc"
+#include "preseteditorbox_qtest.moc"
