@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QUrl>
@@ -16,8 +17,25 @@ constexpr int kUrlLeft = 125;
 // Space kept clear of the group's frame on either side.
 constexpr int kUrlMargin = 8;
 
+// The classic serif, or the first of its stand-ins that is installed. Naming
+// a missing family sends Qt through the font configuration's whole fallback
+// search for each size.
+QString serifFamily() {
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
+        for (const char* name :
+             {"Times New Roman", "Liberation Serif", "Nimbus Roman", "DejaVu Serif"}) {
+            if (installed.contains(QLatin1String(name), Qt::CaseInsensitive)) {
+                return QString::fromLatin1(name);
+            }
+        }
+        return QStringLiteral("Times New Roman");
+    }();
+    return family;
+}
+
 QFont serif(int pixelSize, bool bold) {
-    QFont f(QStringLiteral("Times New Roman"));
+    QFont f(serifFamily());
     f.setPixelSize(pixelSize);
     f.setBold(bold);
     return f;
