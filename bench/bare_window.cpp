@@ -20,13 +20,15 @@
 #include <cstring>
 
 #include "app/appfont.h"
+#include "app/groupplaces.h"
 #include "startupend.h"
 
 namespace {
 lumidor::bench::PeakAtExit peakAtExit;
 
 // The configurator's main window holds 160 check boxes, 50 labels, 25 lists
-// (97 items), 14 tool buttons, 8 groups, 5 sliders and 3 edits.
+// (97 items), 14 tool buttons, 6 groups (at their own places), 5 sliders and 3
+// edits.
 void addControls(QWidget* client) {
     for (int i = 0; i < 160; ++i) {
         (new QCheckBox(client))->move(120 + 22 * (i % 20), 60 + 22 * (i / 20));
@@ -48,9 +50,10 @@ void addControls(QWidget* client) {
         button->setText(QStringLiteral("Tlačítko %1").arg(i + 1));
         button->setGeometry(8 + 68 * i, 640, 64, 24);
     }
-    for (int i = 0; i < 8; ++i) {
-        auto* group = new QGroupBox(QStringLiteral("Skupina %1").arg(i + 1), client);
-        group->setGeometry(4 + 118 * i, 680, 114, 60);
+    int number = 0;
+    for (const QRect& place : lumidor::groupplaces::kAll) {
+        auto* group = new QGroupBox(QStringLiteral("Skupina %1").arg(++number), client);
+        group->setGeometry(place);
         group->lower();
     }
     for (int i = 0; i < 5; ++i) {

@@ -11,10 +11,10 @@
 # probe (bench/startup_probe.cpp: the program's main, ended at activation)
 # with the converter simulator as its device and a settings file, so no
 # message box waits. The bare window is built here from the source below.
-# Targets: at most 1.5x the instructions and 1.3x the peak memory of the bare
-# window; the exit status is 1 when one is missed. Two more runs of the bare
-# window set those targets beside floors: with one label, and with as many
-# plain controls of each kind as the configurator's window shows.
+# Two more runs of the bare window give floors: with one label, and with as
+# many plain controls of each kind as the configurator's window shows.
+# Targets: at most 1.25x the instructions of the plain controls and 1.3x the
+# peak memory of the bare window; the exit status is 1 when one is missed.
 set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -107,14 +107,15 @@ controls_peak="$(sed -n 's/^peak //p' "$work/controls.out")"
 
 awk -v size="$size" -v pi="$probe_ins" -v bi="$bare_ins" -v pp="$probe_peak" -v bp="$bare_peak" \
   -v pc="$probe_cpu" -v bc="$bare_cpu" -v li="$label_ins" -v ci="$controls_ins" -v cp="$controls_peak" 'BEGIN {
-    ri = pi / bi; rp = pp / bp
+    ri = pi / bi; rp = pp / bp; rc = pi / ci
     printf "window %s, started and ended at first activation\n", size
     printf "%-14s %16s %16s %8s\n", "", "configurator", "bare window", "ratio"
-    printf "%-14s %14.1f M %14.1f M %7.2fx (target 1.5x)\n", "instructions", pi / 1e6, bi / 1e6, ri
+    printf "%-14s %14.1f M %14.1f M %7.2fx\n", "instructions", pi / 1e6, bi / 1e6, ri
     printf "%-14s %12.1f MiB %12.1f MiB %7.2fx (target 1.3x)\n", "peak memory", pp / 1024, bp / 1024, rp
     printf "%-14s %33.1f M %7.2fx (the bare window with one label, informative)\n", "one label", li / 1e6, li / bi
-    printf "%-14s %33.1f M %7.2fx (with the same plain controls, informative)\n", "plain controls", ci / 1e6, ci / bi
+    printf "%-14s %33.1f M %7.2fx (with the same plain controls)\n", "plain controls", ci / 1e6, ci / bi
     printf "%-14s %31.1f MiB %7.2fx (their peak memory, informative)\n", "", cp / 1024, cp / bp
+    printf "%-30s %34.2fx (target 1.25x)\n", "instructions / plain controls", rc
     printf "%-14s %13.0f ms %13.0f ms %7.2fx (median of 5, informative)\n", "CPU time", pc, bc, (bc > 0 ? pc / bc : 0)
-    exit (ri <= 1.5 && rp <= 1.3) ? 0 : 1
+    exit (rc <= 1.25 && rp <= 1.3) ? 0 : 1
   }'

@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "app/aboutbox.h"
+#include "app/groupplaces.h"
 #include "app/hinttracker.h"
 #include "app/languagebox.h"
 #include "app/titles.h"
@@ -51,17 +52,17 @@ TMainForm::TMainForm(const QString& settingsDir, QWidget* parent) : QMainWindow(
 
     const LangFn langFn = [this] { return lang(); };
     GroupBox3 = new PresetEditorBox(client, langFn);
-    GroupBox3->setGeometry(11, 8, 592, 393);
+    GroupBox3->setGeometry(groupplaces::kPresetEditor);
     GroupBox2 = new LivePreviewBox(client);
-    GroupBox2->setGeometry(614, 8, 339, 393);
+    GroupBox2->setGeometry(groupplaces::kLivePreview);
     GroupBox4 = new ConfigPanelBox(client, langFn);
-    GroupBox4->setGeometry(11, 409, 592, 382);
+    GroupBox4->setGeometry(groupplaces::kConfigPanel);
     GroupBox1 = new InterfaceBox(client);
-    GroupBox1->setGeometry(614, 409, 339, 172);
+    GroupBox1->setGeometry(groupplaces::kInterface);
     GroupBox5 = new LanguageBox(client);
-    GroupBox5->setGeometry(614, 588, 339, 74);
+    GroupBox5->setGeometry(groupplaces::kLanguage);
     GroupBox6 = new AboutBox(client);
-    GroupBox6->setGeometry(614, 669, 339, 122);
+    GroupBox6->setGeometry(groupplaces::kAbout);
     // Most of the window's two dozen lists are never opened in a session.
     GroupBox3->fitPopupsWhenOpened();
     GroupBox4->fitPopupsWhenOpened();
