@@ -17,7 +17,9 @@ struct Session {
     // The labels show a converter: the last search could open it. Transfers
     // give the write buttons back only then.
     bool converterPresent = false;
-    // The preset editor's chosen effect (an effect number or none) belongs here too.
+    // The chosen effect (a number or none) is not here: the preset editor keeps
+    // it as an EffectChoice (presets/effects.h) beside its pattern history,
+    // whose undo steps restore it together with the grid.
 };
 
 }  // namespace lumidor
