@@ -14,6 +14,9 @@ set(LUMIDOR_TEST_ENV
 # into memory as well, with the system's fonts.
 set(LUMIDOR_QTEST_ARGS -platform minimal:enable_fonts)
 set(LUMIDOR_QTEST_RUNNER sh ${CMAKE_CURRENT_SOURCE_DIR}/wine-qtest.sh)
+# The minimal platform activates a window only once; leaving the window and
+# coming back needs Wine's own windows, shown on the stage's virtual X server.
+set(LUMIDOR_QTEST_ARGS_endtoend_startup_qtest -platform windows)
 
 # What needs Linux's device manager; the Windows watcher's own cases run in
 # usbwatcher_qtest instead.

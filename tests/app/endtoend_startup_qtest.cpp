@@ -70,9 +70,6 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(settingsFile()), file);
 
         // Leaving the window and coming back repeats nothing.
-#ifdef _WIN32
-        QSKIP("Qt's minimal platform under Wine does not activate a window a second time");
-#endif
         QWidget other;
         other.show();
         QVERIFY(QTest::qWaitForWindowActive(&other));

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QPaintEvent>
 #include <QStringList>
+#include <QTest>
 
 #include "presets/ui/aled.h"
 
@@ -16,6 +17,19 @@ class PaintCounter : public QObject {
 public:
     PaintCounter() { qApp->installEventFilter(this); }
     ~PaintCounter() override { qApp->removeEventFilter(this); }
+
+    // Waits until nothing is painted for a while: what showing or activating
+    // a window asks for may arrive late on a slow platform (Wine under load),
+    // and is no step's cost.
+    static void waitUntilQuiet() {
+        for (int round = 0; round < 40; ++round) {
+            const PaintCounter paints;
+            QTest::qWait(50);
+            if (paints.leds == 0 && paints.trackBar == 0 && paints.others.isEmpty()) {
+                return;
+            }
+        }
+    }
 
     int leds = 0;
     int trackBar = 0;
