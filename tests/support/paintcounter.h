@@ -2,9 +2,10 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QEventLoop>
 #include <QPaintEvent>
 #include <QStringList>
-#include <QTest>
+#include <QTimer>
 
 #include "presets/ui/aled.h"
 
@@ -24,7 +25,9 @@ public:
     static void waitUntilQuiet() {
         for (int round = 0; round < 40; ++round) {
             const PaintCounter paints;
-            QTest::qWait(50);
+            QEventLoop pause;
+            QTimer::singleShot(50, &pause, &QEventLoop::quit);
+            pause.exec();
             if (paints.leds == 0 && paints.trackBar == 0 && paints.others.isEmpty()) {
                 return;
             }
