@@ -29,18 +29,6 @@ public:
     std::function<void()> onWrite;
 };
 
-// Boxes wait for the user; none of them should come up under the wait cursor.
-class CursorWatchingDialogs : public test::RecordingDialogs {
-public:
-    void message(MsgKind kind, const QString& text) override {
-        if (QGuiApplication::overrideCursor() != nullptr) {
-            underWaitCursor.append(text);
-        }
-        RecordingDialogs::message(kind, text);
-    }
-    QStringList underWaitCursor;
-};
-
 const QString kDescription = QStringLiteral("RC_LINKUP v1.3");
 
 QList<QPushButton*> writeButtons(const TMainForm& form) {
@@ -54,7 +42,7 @@ class TransferButtonsTest : public QObject {
 
 private:
     QTemporaryDir dir_;
-    std::unique_ptr<CursorWatchingDialogs> dialogs_;
+    std::unique_ptr<test::RecordingDialogs> dialogs_;
     std::unique_ptr<TMainForm> form_;
     WatchedPort* port_ = nullptr;
     QStringList seenDuringWrite_;
@@ -79,7 +67,7 @@ private:
 private Q_SLOTS:
     void init() {
         QVERIFY(dir_.isValid());
-        dialogs_ = std::make_unique<CursorWatchingDialogs>();
+        dialogs_ = std::make_unique<test::RecordingDialogs>();
         form_ = std::make_unique<TMainForm>(dir_.path());
         form_->session().UsbDevice.Description = kDescription;
         auto port = std::make_unique<WatchedPort>();

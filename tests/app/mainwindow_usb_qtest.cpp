@@ -25,20 +25,16 @@ namespace {
 const QString kNone = QStringLiteral("---");
 
 // Records every box and lets a test act while one is open, as a user's USB
-// plug can. Notes whether a box came up under the wait cursor.
+// plug can.
 class HookedDialogs : public test::RecordingDialogs {
 public:
     void message(MsgKind kind, const QString& text) override {
-        if (QGuiApplication::overrideCursor() != nullptr) {
-            underWaitCursor.append(text);
-        }
         RecordingDialogs::message(kind, text);
         if (whileOpen) {
             whileOpen(text);
         }
     }
     std::function<void(const QString&)> whileOpen;
-    QStringList underWaitCursor;
 
     QStringList texts() const {
         QStringList t;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QGuiApplication>
 #include <QList>
 #include <QStringList>
 
@@ -14,7 +15,13 @@ public:
     RecordingDialogs() { Dialogs::install(this); }
     ~RecordingDialogs() override { Dialogs::install(nullptr); }
 
-    void message(MsgKind kind, const QString& text) override { shown.append({kind, text}); }
+    void message(MsgKind kind, const QString& text) override {
+        shown.append({kind, text});
+        // A box waits for the user, so none may come up under the wait cursor.
+        if (QGuiApplication::overrideCursor() != nullptr) {
+            underWaitCursor.append(text);
+        }
+    }
     bool question(const QString& title, const QString& text) override {
         questions.append(title + QLatin1Char('|') + text);
         return answers.isEmpty() ? false : answers.takeFirst();
@@ -29,6 +36,7 @@ public:
     }
 
     Messages shown;
+    QStringList underWaitCursor;
     QStringList questions;
     QList<bool> answers;
     QStringList fileNames;
