@@ -4,8 +4,8 @@
 #include <QString>
 #include <memory>
 
+#include "app/session.h"
 #include "common/bilingual.h"
-#include "common/session.h"
 #include "settings/rollingview.h"
 
 class QStatusBar;

@@ -2,6 +2,7 @@
 
 #include "common/bilingual.h"
 #include "common/usbdevice.h"
+#include "settings/document.h"
 
 namespace lumidor {
 
@@ -17,6 +18,8 @@ struct Session {
     // The labels show a converter: the last search could open it. Transfers
     // give the write buttons back only then.
     bool converterPresent = false;
+    // The pattern and the configuration being edited.
+    Document doc;
     // The chosen effect (a number or none) is not here: the preset editor keeps
     // it as an EffectChoice (presets/effects.h) beside its pattern history,
     // whose undo steps restore it together with the grid.
