@@ -10,6 +10,8 @@ int main(int argc, char* argv[]) {
 
     lumidor::TMainForm window;
     lumidor::Dialogs::setParentWidget(&window);
+    // A preset file named by a file manager or Explorer opens once the window is up.
+    window.openAtStart(lumidor::fileArguments(QCoreApplication::arguments(), argc, argv));
     window.show();
     // Without a window manager nothing activates the window for us.
     window.activateWindow();

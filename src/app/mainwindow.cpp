@@ -82,6 +82,8 @@ TMainForm::TMainForm(const QString& settingsDir, QWidget* parent) : QMainWindow(
     tmrRollingWindow->setInterval(20);
 
     setFixedSize(kClientWidth, kClientHeight);
+    // A preset file dropped anywhere on the window (mainwindow_open.cpp).
+    setAcceptDrops(true);
 
     const QString dir = settingsDir.isEmpty() ? settingsFolder() : settingsDir;
     settingsPath_ = QDir(dir).filePath(QString::fromLatin1(kSettingsFileName));
@@ -146,6 +148,8 @@ void TMainForm::FormActivate() {
         dialogs.show(settingsFileMissingMessage(lang()));
     }
     announceUnreadableSettings();
+    // After the first effect, so a file named at start wins over it.
+    openStartFiles();
 }
 
 void TMainForm::FormClose() {

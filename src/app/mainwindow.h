@@ -6,6 +6,7 @@
 
 #include "app/session.h"
 #include "common/bilingual.h"
+#include "presets/fileargument.h"
 #include "settings/rollingview.h"
 
 class QStatusBar;
@@ -89,6 +90,13 @@ public:
     void applyFirstEffect();
     // Wires the file buttons and the undo of the brightness list.
     void connectPresetFiles();
+    // The open button's path once a name is chosen: its checks, boxes and title.
+    void openPresetFile(const QString& path);
+
+    // ---- Files from outside (mainwindow_open.cpp) ----
+    // Opened one after another once the first activation is done; a name
+    // that cannot be a preset file gets its box and changes nothing.
+    void openAtStart(QList<FileArgument> arguments);
 
     // ---- Rolling view (mainwindow_rolling.cpp) and USB watcher (mainwindow_usb.cpp) ----
     void tmrRollingWindowTimer();
@@ -110,6 +118,9 @@ protected:
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Only a single .rcl file is taken; anything else is refused.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Life cycle (mainwindow.cpp).
@@ -136,6 +147,7 @@ private:
     RollingLayout rollingLayout() const;
     void createUsbWatcher();  // mainwindow_usb.cpp
     void searchOnce();        // mainwindow_link.cpp
+    void openStartFiles();    // mainwindow_open.cpp
 
     PresetEditorBox* GroupBox3 = nullptr;
     LivePreviewBox* GroupBox2 = nullptr;
@@ -169,6 +181,8 @@ private:
     // once right after it, so two never overlap.
     bool searching_ = false;
     bool searchPending_ = false;
+
+    QList<FileArgument> startFiles_;
 };
 
 }  // namespace lumidor

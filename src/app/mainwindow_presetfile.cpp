@@ -53,11 +53,14 @@ void TMainForm::btnSaveFileClick() {
 }
 
 void TMainForm::btnOpenFileClick() {
-    Dialogs& dialogs = Dialogs::current();
-    const QString path = dialogs.openFileName(presetFileFolder(), presetFileFilter());
-    if (path.isEmpty()) {
-        return;
+    const QString path = Dialogs::current().openFileName(presetFileFolder(), presetFileFilter());
+    if (!path.isEmpty()) {
+        openPresetFile(path);
     }
+}
+
+void TMainForm::openPresetFile(const QString& path) {
+    Dialogs& dialogs = Dialogs::current();
     if (!QFileInfo::exists(path)) {
         dialogs.show(presetFileNotFoundMessage(lang(), path));
         return;
