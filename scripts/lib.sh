@@ -5,26 +5,39 @@
 
 here="$(cd "${BASH_SOURCE[0]%/*}/.." && pwd)"
 
-# The Debian packages the commands need; install_missing adds what is absent.
-packages=(
-  build-essential cmake ninja-build pkg-config
+# The Debian packages, by purpose. Each command installs only the groups it
+# needs (install_missing GROUP...): a first `run` fetches no test tool.
+# Building the program and starting it: every command needs these. The
+# DejaVu faces stand in for the serif the about group and the model window ask for.
+packages_build=(build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl1-mesa-dev
-  libgtest-dev libbenchmark-dev
-  libjpeg62-turbo-dev libudev-dev
-  clang libclang-rt-14-dev clang-format
-  xvfb xauth imagemagick fonts-dejavu-core
-  valgrind time
-)
-# Windows cross-check, static analysis and the Debian package.
-packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-  clang-tidy dpkg-dev file fakeroot lintian xdotool fonts-dejavu-extra)
-# The Windows build: run by Wine, packed by NSIS.
-packages+=(wine wine64 fonts-wine nsis zip xz-utils)
+  libjpeg62-turbo-dev libudev-dev fonts-dejavu-core fonts-dejavu-extra)
+# A virtual X server: for `run` where there is no display, and the smoke runs.
+packages_screen=(xvfb xauth)
+# The test programs (Qt Test comes with Qt).
+packages_tests=(libgtest-dev)
+# The benchmarks, and the measuring scripts beside them (measure-startup.sh
+# counts with valgrind, figures.sh takes CPU times with time).
+packages_bench=(libbenchmark-dev valgrind time)
+# Formatting, static analysis and the libFuzzer build.
+packages_analysis=(clang libclang-rt-14-dev clang-format clang-tidy)
+# The Debian package, its checks (lintian, the desktop, MIME and AppStream
+# files) and its smoke run.
+packages_debian=(dpkg-dev file fakeroot lintian appstream desktop-file-utils shared-mime-info
+  libglib2.0-bin xdotool imagemagick)
+# The 64-bit Windows build: mingw-w64, NSIS and the zip.
+packages_windows=(g++-mingw-w64-x86-64-posix nsis zip xz-utils)
+# Its tests under Wine and the installer smoke run; the 32-bit cross-check.
+packages_windows_tests=(wine wine64 fonts-wine xdotool imagemagick g++-mingw-w64-i686-posix)
 
-install_missing() {
-  local missing=()
-  for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+install_missing() { # group... (the names after packages_)
+  local missing=() group p list
+  for group in "$@"; do
+    list="packages_${group}[@]"
+    for p in "${!list}"; do
+      dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+        [[ " ${missing[*]} " == *" $p "* ]] || missing+=("$p")
+    done
   done
   if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
@@ -32,6 +45,16 @@ install_missing() {
     apt-get update -qq
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
   fi
+}
+
+# One stage of a long command: named as it starts, timed as it ends. A failing
+# stage ends the script (set -e) with its name as the last one shown.
+stage() { # name, command...
+  local name="$1" start=$SECONDS
+  shift
+  echo "${0##*/}: $name ..."
+  "$@"
+  echo "${0##*/}: $name done in $((SECONDS - start)) s"
 }
 
 configure() { # build dir, extra cmake args...

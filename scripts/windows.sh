@@ -6,7 +6,10 @@
 #                      build-win64/; then the portable zip and the installer
 #   windows.sh test    build, then the whole test suite as Windows programs
 #                      under Wine, then the installer tried as a user would
-# The packages come from scripts/lumidor.sh (lib.sh's list), which calls this.
+#   windows.sh wine-tests  the suite alone, on the virtual X server that
+#                      test starts for it
+# Each stage is named and timed (lib.sh's stage). The packages come from
+# scripts/lumidor.sh (lib.sh's lists), which calls this.
 set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -16,14 +19,7 @@ dir=build-win64
 export WINEPREFIX="${LUMIDOR_WINEPREFIX:-$HOME/.local/share/lumidor-wine}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-stage() { # name, command...
-  local name="$1" start=$SECONDS
-  shift
-  "$@"
-  echo "windows: $name done in $((SECONDS - start)) s"
-}
-
-build() {
+cross_build() {
   stage "dependencies" bash scripts/win64-deps.sh "$prefix"
   # Only the dependency prefix and mingw's own folders are searched, so neither
   # the host's Qt nor the Linux simulator can be picked up.
@@ -72,10 +68,10 @@ run_tests() {
 
 case "${1:-}" in
   build)
-    build
+    cross_build
     ;;
   test)
-    build
+    cross_build
     run_tests
     stage "installer tried as a user would" bash scripts/windows-installer-smoke.sh \
       "$dir"/rc-lumidor-*-win64-setup.exe "$dir/simulator/ftd2xx.dll"
@@ -84,7 +80,7 @@ case "${1:-}" in
     wine_tests
     ;;
   *)
-    echo "usage: $0 build|test" >&2
+    echo "usage: $0 build | test | wine-tests (the suite alone, on the X server test starts)" >&2
     exit 2
     ;;
 esac
