@@ -4,7 +4,9 @@
 # under Xvfb. Checks that the main window appears, then writes the
 # configuration to the simulated switch and checks that the settings store
 # lands in that user's configuration folder (the program's folder under the
-# scratch root belongs to root). Needs root to create the user.
+# scratch root belongs to root). Then opens a preset file as a file manager
+# would, through the package's MIME type and desktop entry alone, and checks
+# that the window comes up titled with the file. Needs root to create the user.
 #   scripts/package-smoke.sh <package.deb>
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -74,3 +76,55 @@ if find "$root" -name 'rc_lumidor_konfigurator_hw_v40.ini' | grep -q .; then
   echo "smoke: a settings file appeared inside the installed tree" >&2
   exit 1
 fi
+
+# Preset files as a file type: the MIME and desktop databases built from the
+# package alone (the way its triggers build them on install) send a .rcl file
+# to the configurator's desktop entry, whose program is found on the PATH.
+update-mime-database "$root/usr/share/mime"
+# (It notes that the scratch folder is not on root's search path: it need not be.)
+update-desktop-database "$root/usr/share/applications" >/dev/null 2>&1
+pattern="$home/pattern.rcl"
+# Every cell lit; time axis 3, on/off 2, brightness mode 1.
+for _ in $(seq 0 160); do printf '\004v4.0\001\003\002\001\000\000'; done >"$pattern"
+chown "$user" "$pattern"
+as_desktop_user() {
+  runuser -u "$user" -- env -i HOME="$home" LC_ALL=C.UTF-8 PATH="$root/usr/bin:/usr/bin:/bin" \
+    XDG_DATA_DIRS="$root/usr/share:/usr/share" "$@"
+}
+type="$(as_desktop_user gio info -a standard::content-type "$pattern" | sed -n 's/.*content-type: //p')"
+[ "$type" = application/x-rc-lumidor-pattern ] || {
+  echo "smoke: $pattern has the type \"$type\"" >&2
+  exit 1
+}
+as_desktop_user gio mime "$type" | grep -q "^Default application.*example.rc_lumidor.configurator.desktop" || {
+  echo "smoke: the configurator is not the default application for $type" >&2
+  exit 1
+}
+
+cat >"$root/open.sh" <<'SESSION'
+#!/bin/sh
+# Inside Xvfb: open the file as a file manager would, answer the first
+# activation's boxes (the plain entry runs without the vendor library), wait
+# for the title naming the file.
+set -u
+gio open "$1" || exit 1
+for _ in $(seq 1 100); do
+  found="$(xdotool search --onlyvisible --name '^pattern[.]rcl - RC Lumidor' 2>/dev/null | head -n1)"
+  [ -n "$found" ] && break
+  if xdotool search --onlyvisible --name '^(Warning|Error)$' >/dev/null 2>&1; then
+    xdotool key --clearmodifiers Return
+    sleep 0.5
+  fi
+  sleep 0.2
+done
+import -window root "$2" 2>/dev/null || true
+[ -n "$found" ] || exit 1
+kill "$(xdotool getwindowpid "$found")" 2>/dev/null
+exit 0
+SESSION
+chmod 755 "$root/open.sh"
+if ! as_desktop_user "${xvfb[@]}" "$root/open.sh" "$pattern" "$shot"; then
+  echo "smoke: opening $pattern did not bring up the window titled with it (screenshot: $shot)" >&2
+  exit 1
+fi
+echo "smoke: $pattern opens the configurator through the file type"
