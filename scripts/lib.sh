@@ -49,12 +49,15 @@ install_missing() { # group... (the names after packages_)
 
 # One stage of a long command: named as it starts, timed as it ends. A failing
 # stage ends the script (set -e) with its name as the last one shown.
+# stage_times collects "name: N s" for a summary at the end.
+stage_times=()
 stage() { # name, command...
   local name="$1" start=$SECONDS
   shift
   echo "${0##*/}: $name ..."
   "$@"
   echo "${0##*/}: $name done in $((SECONDS - start)) s"
+  stage_times+=("$name: $((SECONDS - start)) s")
 }
 
 configure() { # build dir, extra cmake args...

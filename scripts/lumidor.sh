@@ -70,6 +70,7 @@ case "${1:-}" in
         ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
     fi
     echo "lumidor.sh: test passed in $((SECONDS - all)) s"
+    printf '  %s\n' "${stage_times[@]}"
     ;;
   check)
     install_missing build tests
