@@ -10,6 +10,7 @@
 #include "presets/effects.h"
 #include "presets/presetfile.h"
 #include "presets/ui/preseteditorbox.h"
+#include "support/controls.h"
 #include "support/files.h"
 #include "support/recordingdialogs.h"
 
@@ -42,8 +43,7 @@ class PresetFilesTest : public QObject {
 
     void english() {
         if (form_->lang() != Lang::English) {
-            form_->languageBox()->press(Lang::English);
-            form_->LanguageClick();
+            form_->LanguageClick(Lang::English);
         }
     }
 
@@ -82,22 +82,29 @@ private Q_SLOTS:
     // back, the title names the file, the effect list shows its placeholder.
     void saveThenOpenRoundTrip() {
         editor()->setRandomSeed(11);
-        editor()->effectList()->setCurrentIndex(kRandomEffect + 1);
+        test::control<EffectList>(editor(), QStringLiteral("cbVolbaRezimu"))
+            ->setCurrentIndex(kRandomEffect + 1);
         editor()->cbVolbaRezimuChange();
-        editor()->pwmList()->setCurrentIndex(2);
+        test::control<QComboBox>(editor(), QStringLiteral("cbPWM"))->setCurrentIndex(2);
         const Pattern saved = editor()->pattern();
 
         save(file("plane"));
         QCOMPARE(QFileInfo(file("plane.rcl")).size(), kPresetFileSize);
         QCOMPARE(form_->windowTitle(), QStringLiteral("plane.rcl - ") + kTitleEn);
-        QCOMPARE(editor()->effectList()->currentText(), QStringLiteral("Preset effect ..."));
+        QCOMPARE(
+            test::control<EffectList>(editor(), QStringLiteral("cbVolbaRezimu"))->currentText(),
+            QStringLiteral("Preset effect ..."));
         QCOMPARE(dialogs_->dialogDirs, QStringList{TMainForm::presetFileFolder()});
         QCOMPARE(dialogs_->dialogFilters, QStringList{QStringLiteral("RC Lumidor (*.rcl)")});
 
         editor()->BitBtnCheckBoxClick(3);
-        editor()->setPattern({editor()->grid(), {5, 0, 0}});
-        editor()->recordChange();
-        form_->LanguageClick();  // a switch restores the plain title
+        for (const auto& [name, index] :
+             {std::pair{"cbCasovaOsa", 5}, {"cbZapVyp", 0}, {"cbPWM", 0}}) {
+            auto* list = test::control<QComboBox>(editor(), QString::fromLatin1(name));
+            list->setCurrentIndex(index);  // as the user picks it
+            Q_EMIT list->activated(index);
+        }
+        form_->LanguageClick(Lang::English);  // a switch restores the plain title
         QCOMPARE(form_->windowTitle(), kTitleEn);
 
         open(file("plane.rcl"));
@@ -174,7 +181,7 @@ private Q_SLOTS:
         } else if (!bytes.isNull()) {
             QVERIFY(test::writeAll(path, bytes));
         }
-        editor()->effectList()->setCurrentIndex(4);
+        test::control<EffectList>(editor(), QStringLiteral("cbVolbaRezimu"))->setCurrentIndex(4);
         editor()->cbVolbaRezimuChange();
         const Pattern before = editor()->pattern();
         const int steps = editor()->undoStack()->count();
@@ -184,7 +191,10 @@ private Q_SLOTS:
         QCOMPARE(editor()->pattern(), before);
         QCOMPARE(editor()->undoStack()->count(), steps);
         QCOMPARE(form_->windowTitle(), kTitleEn);
-        QCOMPARE(isPlaceholderText(editor()->effectList()->currentText()), placeholder);
+        QCOMPARE(test::control<EffectList>(editor(), QStringLiteral("cbVolbaRezimu"))
+                     ->currentText()
+                     .contains(QLatin1String("...")),
+                 placeholder);
     }
 
     // Short files and odd bytes load what they hold, without a message.
@@ -206,7 +216,7 @@ private Q_SLOTS:
     void failedSaveKeepsEverything() {
         save(file("keep.rcl"));
         const QByteArray old = test::readAll(file("keep.rcl"));
-        editor()->effectList()->setCurrentIndex(2);
+        test::control<EffectList>(editor(), QStringLiteral("cbVolbaRezimu"))->setCurrentIndex(2);
         editor()->cbVolbaRezimuChange();
         form_->setWindowTitle(QStringLiteral("kept"));
         {
@@ -238,14 +248,16 @@ private Q_SLOTS:
                 RecordingDialogs::message(kind, text);
             }
         } watch;
-        watch.onMessage = [&] { litWhenTold = form.presetEditor()->grid().litCount(); };
+        watch.onMessage = [&] { litWhenTold = form.presetEditor()->presets().grid.litCount(); };
         form.show();
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         PresetEditorBox* box = form.presetEditor();
         QCOMPARE(litWhenTold, 60);
         QCOMPARE(box->selectedEffect(), 0);
-        QVERIFY(!isPlaceholderText(box->effectList()->currentText()));
+        QVERIFY(!test::control<EffectList>(box, QStringLiteral("cbVolbaRezimu"))
+                     ->currentText()
+                     .contains(QLatin1String("...")));
         QCOMPARE(box->pattern().options.timeAxis, 1);
         QCOMPARE(box->pattern().options.onOff, 2);
         QCOMPARE(form.timer1()->interval(), 50);

@@ -11,6 +11,7 @@
 
 #include "common/ui/updown.h"
 #include "presets/ui/preseteditorbox.h"
+#include "support/controls.h"
 
 namespace lumidor {
 
@@ -45,35 +46,38 @@ private Q_SLOTS:
         }
         for (int o = 1; o <= kOutputs; ++o) {
             for (int c = 1; c <= kColumns; ++c) {
-                QCheckBox* cell = box->cellBox(cellNumber(o, c));
+                QCheckBox* cell = test::cellBox(box.get(), cellNumber(o, c));
                 QCOMPARE(cell->objectName(), QStringLiteral("CheckBox%1").arg(cellNumber(o, c)));
                 QCOMPARE(cell->cursor().shape(), Qt::CrossCursor);
                 const QPoint at = cell->mapTo(box.get(), QPoint(0, 0));
                 if (c > 1) {
-                    const QPoint left =
-                        box->cellBox(cellNumber(o, c - 1))->mapTo(box.get(), QPoint(0, 0));
+                    const QPoint left = test::cellBox(box.get(), cellNumber(o, c - 1))
+                                            ->mapTo(box.get(), QPoint(0, 0));
                     QCOMPARE(left.y(), at.y());
                     QVERIFY(left.x() < at.x());
                 }
                 if (o > 1) {
-                    QVERIFY(box->cellBox(cellNumber(o - 1, c))->mapTo(box.get(), QPoint(0, 0)).y() <
-                            at.y());
+                    QVERIFY(test::cellBox(box.get(), cellNumber(o - 1, c))
+                                ->mapTo(box.get(), QPoint(0, 0))
+                                .y() < at.y());
                 }
             }
         }
         // Outputs 1 and 2 lie on the panels a brightness mode tints.
-        QCOMPARE(box->cellBox(1)->parent()->objectName(), QStringLiteral("Panel1"));
-        QCOMPARE(box->cellBox(cellNumber(1, 11))->parent()->objectName(), QStringLiteral("Panel2"));
-        QCOMPARE(box->cellBox(2)->parent()->objectName(), QStringLiteral("Panel3"));
-        QCOMPARE(box->cellBox(cellNumber(2, 20))->parent()->objectName(), QStringLiteral("Panel4"));
-        QCOMPARE(box->cellBox(3)->parent(), box.get());
-        QVERIFY(box->cellBox(81) == nullptr);
+        QCOMPARE(test::cellBox(box.get(), 1)->parent()->objectName(), QStringLiteral("Panel1"));
+        QCOMPARE(test::cellBox(box.get(), cellNumber(1, 11))->parent()->objectName(),
+                 QStringLiteral("Panel2"));
+        QCOMPARE(test::cellBox(box.get(), 2)->parent()->objectName(), QStringLiteral("Panel3"));
+        QCOMPARE(test::cellBox(box.get(), cellNumber(2, 20))->parent()->objectName(),
+                 QStringLiteral("Panel4"));
+        QCOMPARE(test::cellBox(box.get(), 3)->parent(), box.get());
+        QVERIFY(test::cellBox(box.get(), 81) == nullptr);
     }
 
     void selectionButtonsWalkAllCellsAndShowPlaceholderOnce() {
         auto box = makeBox();
         QSignalSpy titles(box.get(), &PresetEditorBox::titleResetRequested);
-        QComboBox* effects = box->effectList();
+        QComboBox* effects = test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"));
         // An effect shown as chosen gives way to the placeholder.
         effects->setCurrentIndex(3);
         QSignalSpy effectChanges(effects, &QComboBox::activated);
@@ -85,8 +89,8 @@ private Q_SLOTS:
         QCOMPARE(effects->currentIndex(), 0);
         QCOMPARE(effects->currentText(), QStringLiteral("Předvolené efekty ..."));
 
-        box->cellBox(38)->setChecked(false);
-        box->cellBox(143)->setChecked(false);
+        test::cellBox(box.get(), 38)->setChecked(false);
+        test::cellBox(box.get(), 143)->setChecked(false);
         lang_ = Lang::English;
         QTest::mouseClick(child<QToolButton>(box.get(), QStringLiteral("btnReverseSelect")),
                           Qt::LeftButton);
@@ -107,9 +111,12 @@ private Q_SLOTS:
         // With an empty list the placeholder comes in the active language.
         auto fresh = makeBox();
         fresh->BitBtnCheckBoxClick(2);
-        QCOMPARE(fresh->grid().litCount(), kCellCount);  // any tag but 0 and 3 fills
-        QCOMPARE(fresh->effectList()->currentText(), QStringLiteral("Preset effect ..."));
-        QCOMPARE(fresh->effectList()->count(), kEffectCount + 1);
+        QCOMPARE(fresh->presets().grid.litCount(), kCellCount);  // any tag but 0 and 3 fills
+        QCOMPARE(
+            test::control<EffectList>(fresh.get(), QStringLiteral("cbVolbaRezimu"))->currentText(),
+            QStringLiteral("Preset effect ..."));
+        QCOMPARE(test::control<EffectList>(fresh.get(), QStringLiteral("cbVolbaRezimu"))->count(),
+                 kEffectCount + 1);
     }
 
     void timeAxisDrivesLabelsAndDuration() {
@@ -117,7 +124,7 @@ private Q_SLOTS:
         QCOMPARE(child<QLabel>(box.get(), QStringLiteral("lbTime4"))->text(),
                  QStringLiteral(",----------- 1000 ms --------]"));
         QSignalSpy durations(box.get(), &PresetEditorBox::columnDurationChanged);
-        QComboBox* axis = box->timeAxisList();
+        QComboBox* axis = test::control<QComboBox>(box.get(), QStringLiteral("cbCasovaOsa"));
         axis->setFocus();
         QTest::keyClick(axis, Qt::Key_Down);  // the user picks index 2
         QCOMPARE(axis->currentIndex(), 2);
@@ -129,7 +136,7 @@ private Q_SLOTS:
         QCOMPARE(durations.last().at(0).toInt(), 75);
 
         // On/off only re-applies the current axis.
-        QComboBox* onOff = box->onOffList();
+        QComboBox* onOff = test::control<QComboBox>(box.get(), QStringLiteral("cbZapVyp"));
         onOff->setFocus();
         QTest::keyClick(onOff, Qt::Key_Down);
         QCOMPARE(onOff->currentIndex(), 1);
@@ -220,7 +227,7 @@ private Q_SLOTS:
                  QStringLiteral("Výstup 8:"));
         QCOMPARE(child<QPushButton>(box.get(), QStringLiteral("BitBtn1"))->text(),
                  QStringLiteral("Zapsat předvolby"));
-        QVERIFY(!box->writeButton()->isEnabled());
+        QVERIFY(!test::control<QPushButton>(box.get(), QStringLiteral("BitBtn1"))->isEnabled());
         Presets p = box->presets();
         p.options.onOff = -1;
         p.options.pwmMode = 4;
@@ -228,7 +235,9 @@ private Q_SLOTS:
 
         box->BitBtnCheckBoxClick(0);
         box->applyLanguage(Lang::English);
-        QCOMPARE(box->effectList()->currentText(), QStringLiteral("Preset effect ..."));
+        QCOMPARE(
+            test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"))->currentText(),
+            QStringLiteral("Preset effect ..."));
         QCOMPARE(box->title(),
                  QStringLiteral("Preferences individual outputs RC Lumidors to program number 0:"));
         QCOMPARE(child<QLabel>(box.get(), QStringLiteral("Label3"))->text(),
@@ -239,12 +248,13 @@ private Q_SLOTS:
                  QStringLiteral("Section 2"));
         QCOMPARE(child<QLabel>(box.get(), QStringLiteral("lbSipka8"))->text(),
                  QStringLiteral("--->"));
-        QCOMPARE(box->timeAxisList()->currentText(),
+        QCOMPARE(test::control<QComboBox>(box.get(), QStringLiteral("cbCasovaOsa"))->currentText(),
                  QStringLiteral("Timing axis - 50 ms / column"));
-        QCOMPARE(box->onOffList()->currentIndex(), -1);
-        QCOMPARE(box->pwmList()->currentText(),
+        QCOMPARE(test::control<QComboBox>(box.get(), QStringLiteral("cbZapVyp"))->currentIndex(),
+                 -1);
+        QCOMPARE(test::control<QComboBox>(box.get(), QStringLiteral("cbPWM"))->currentText(),
                  QStringLiteral("Reversing control the brightness of output by RC transmitter"));
-        QCOMPARE(box->simBar()->statusTip(),
+        QCOMPARE(test::control<QSlider>(box.get(), QStringLiteral("tbSim"))->statusTip(),
                  QStringLiteral(
                      "Simulator stick of RC transmitter for controlling the brightness of output "
                      "No.1 and No.2"));
@@ -254,13 +264,13 @@ private Q_SLOTS:
         box->applyLanguage(Lang::Czech);
         QCOMPARE(child<QLabel>(box.get(), QStringLiteral("Label3"))->text(),
                  QStringLiteral("Výstup 3"));
-        QCOMPARE(box->pwmList()->currentIndex(), 4);
-        QCOMPARE(box->pwmList()->count(), 6);
-        QCOMPARE(box->onOffList()->count(), 10);
+        QCOMPARE(test::control<QComboBox>(box.get(), QStringLiteral("cbPWM"))->currentIndex(), 4);
+        QCOMPARE(test::control<QComboBox>(box.get(), QStringLiteral("cbPWM"))->count(), 6);
+        QCOMPARE(test::control<QComboBox>(box.get(), QStringLiteral("cbZapVyp"))->count(), 10);
         QCOMPARE(child<QToolButton>(box.get(), QStringLiteral("btnSelectAll"))->statusTip(),
                  QStringLiteral("Navolí všechny dostupné předvolby. "));
         // The time-axis hint stays Czech in both languages.
-        QCOMPARE(box->trackBar()->statusTip(),
+        QCOMPARE(test::control<QSlider>(box.get(), QStringLiteral("TrackBar1"))->statusTip(),
                  QStringLiteral(
                      "Časová základna RC Lumidoru v3.0. Periodicky se opakující smyčka 1000 ms."));
     }
