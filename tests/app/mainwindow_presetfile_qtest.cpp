@@ -191,10 +191,17 @@ private Q_SLOTS:
         QCOMPARE(editor()->pattern(), before);
         QCOMPARE(editor()->undoStack()->count(), steps);
         QCOMPARE(form_->windowTitle(), kTitleEn);
-        QCOMPARE(test::control<EffectList>(editor(), QStringLiteral("cbVolbaRezimu"))
-                     ->currentText()
-                     .contains(QLatin1String("...")),
-                 placeholder);
+        const auto placeholderShown = [this] {
+            return test::control<EffectList>(editor(), QStringLiteral("cbVolbaRezimu"))
+                ->currentText()
+                .contains(QLatin1String("..."));
+        };
+        QCOMPARE(placeholderShown(), placeholder);
+        // Undo and redo come back to what the list shows now.
+        editor()->undoStack()->undo();
+        editor()->undoStack()->redo();
+        QCOMPARE(editor()->pattern(), before);
+        QCOMPARE(placeholderShown(), placeholder);
     }
 
     // Short files and odd bytes load what they hold, without a message.

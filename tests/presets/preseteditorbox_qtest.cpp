@@ -119,6 +119,30 @@ private Q_SLOTS:
                  kEffectCount + 1);
     }
 
+    // Each edit the user makes is reported as the whole new presets; what the
+    // window gives the box to show is not.
+    void userEditsAreReportedAsTheNewPresets() {
+        auto box = makeBox();
+        QSignalSpy edits(box.get(), &PresetEditorBox::presetsEdited);
+        const auto last = [&edits] { return edits.last().first().value<Presets>(); };
+        Presets p;
+        p.options = {2, 3, 1, 20, 60};
+        box->show(p);
+        QCOMPARE(edits.count(), 0);
+        QCOMPARE(box->presets(), p);
+
+        test::cellBox(box.get(), 105)->click();
+        QVERIFY(last().grid.cell(105));
+        QCOMPARE(last().options, p.options);
+        test::control<QComboBox>(box.get(), QStringLiteral("cbPWM"))->setCurrentIndex(4);
+        QCOMPARE(last().options.pwmMode, 4);
+        test::control<UpDown>(box.get(), QStringLiteral("udPwmMax"))->stepDown();
+        QCOMPARE(last().options.pwmMax, 50);
+        box->BitBtnCheckBoxClick(1);
+        QCOMPARE(last().grid.litCount(), kCellCount);
+        QCOMPARE(last(), box->presets());
+    }
+
     void timeAxisDrivesLabelsAndDuration() {
         auto box = makeBox();
         QCOMPARE(child<QLabel>(box.get(), QStringLiteral("lbTime4"))->text(),
