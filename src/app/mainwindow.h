@@ -92,7 +92,7 @@ public:
     static QString presetFileFolder();
     // First activation without a settings file: effect 0 fills the grid.
     void applyFirstEffect();
-    // Wires the file buttons and the undo of the brightness list.
+    // Wires the file buttons and the title that undo and redo bring back.
     void connectPresetFiles();
 
     // ---- Rolling view (mainwindow_rolling.cpp) and USB watcher (mainwindow_usb.cpp) ----

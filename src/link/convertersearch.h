@@ -25,8 +25,8 @@ struct ConverterLabels {
     QString driver = QString::fromLatin1(kNoConverterCaption);
     QString library = QString::fromLatin1(kNoConverterCaption);
 
-    // A converter was found and opened: the name shows in green and bold.
-    // Kept apart from the texts, which a converter could name "---" too.
+    // A converter was found and opened: the name shows in green and bold. The
+    // window's session takes it from here, never from what a label reads.
     bool present = false;
 
     friend bool operator==(const ConverterLabels&, const ConverterLabels&) = default;
