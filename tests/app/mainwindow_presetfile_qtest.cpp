@@ -34,6 +34,11 @@ QByteArray fileOf(int timeAxis, int onOff, int pwm, const QList<int>& lit) {
 class PresetFilesTest : public QObject {
     Q_OBJECT
 
+    // cbVolbaRezimu, found as a user's tool finds it.
+    static EffectList* effectList(const QWidget* box) {
+        return test::control<EffectList>(box, QStringLiteral("cbVolbaRezimu"));
+    }
+
     QTemporaryDir dir_;
     std::unique_ptr<test::RecordingDialogs> dialogs_;
     std::unique_ptr<TMainForm> form_;
@@ -82,8 +87,7 @@ private Q_SLOTS:
     // back, the title names the file, the effect list shows its placeholder.
     void saveThenOpenRoundTrip() {
         editor()->setRandomSeed(11);
-        test::control<EffectList>(editor(), QStringLiteral("cbVolbaRezimu"))
-            ->setCurrentIndex(kRandomEffect + 1);
+        effectList(editor())->setCurrentIndex(kRandomEffect + 1);
         editor()->cbVolbaRezimuChange();
         test::control<QComboBox>(editor(), QStringLiteral("cbPWM"))->setCurrentIndex(2);
         const Pattern saved = editor()->pattern();
@@ -91,9 +95,7 @@ private Q_SLOTS:
         save(file("plane"));
         QCOMPARE(QFileInfo(file("plane.rcl")).size(), kPresetFileSize);
         QCOMPARE(form_->windowTitle(), QStringLiteral("plane.rcl - ") + kTitleEn);
-        QCOMPARE(
-            test::control<EffectList>(editor(), QStringLiteral("cbVolbaRezimu"))->currentText(),
-            QStringLiteral("Preset effect ..."));
+        QCOMPARE(effectList(editor())->currentText(), QStringLiteral("Preset effect ..."));
         QCOMPARE(dialogs_->dialogDirs, QStringList{TMainForm::presetFileFolder()});
         QCOMPARE(dialogs_->dialogFilters, QStringList{QStringLiteral("RC Lumidor (*.rcl)")});
 
@@ -181,7 +183,7 @@ private Q_SLOTS:
         } else if (!bytes.isNull()) {
             QVERIFY(test::writeAll(path, bytes));
         }
-        test::control<EffectList>(editor(), QStringLiteral("cbVolbaRezimu"))->setCurrentIndex(4);
+        effectList(editor())->setCurrentIndex(4);
         editor()->cbVolbaRezimuChange();
         const Pattern before = editor()->pattern();
         const int steps = editor()->undoStack()->count();
@@ -192,9 +194,7 @@ private Q_SLOTS:
         QCOMPARE(editor()->undoStack()->count(), steps);
         QCOMPARE(form_->windowTitle(), kTitleEn);
         const auto placeholderShown = [this] {
-            return test::control<EffectList>(editor(), QStringLiteral("cbVolbaRezimu"))
-                ->currentText()
-                .contains(QLatin1String("..."));
+            return effectList(editor())->currentText().contains(QLatin1String("..."));
         };
         QCOMPARE(placeholderShown(), placeholder);
         // Undo and redo come back to what the list shows now.
@@ -223,7 +223,7 @@ private Q_SLOTS:
     void failedSaveKeepsEverything() {
         save(file("keep.rcl"));
         const QByteArray old = test::readAll(file("keep.rcl"));
-        test::control<EffectList>(editor(), QStringLiteral("cbVolbaRezimu"))->setCurrentIndex(2);
+        effectList(editor())->setCurrentIndex(2);
         editor()->cbVolbaRezimuChange();
         form_->setWindowTitle(QStringLiteral("kept"));
         {
@@ -262,9 +262,7 @@ private Q_SLOTS:
         PresetEditorBox* box = form.presetEditor();
         QCOMPARE(litWhenTold, 60);
         QCOMPARE(box->selectedEffect(), 0);
-        QVERIFY(!test::control<EffectList>(box, QStringLiteral("cbVolbaRezimu"))
-                     ->currentText()
-                     .contains(QLatin1String("...")));
+        QVERIFY(!effectList(box)->currentText().contains(QLatin1String("...")));
         QCOMPARE(box->pattern().options.timeAxis, 1);
         QCOMPARE(box->pattern().options.onOff, 2);
         QCOMPARE(form.timer1()->interval(), 50);

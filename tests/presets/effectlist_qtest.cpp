@@ -17,6 +17,11 @@ namespace lumidor {
 class EffectListTest : public QObject {
     Q_OBJECT
 
+    // cbVolbaRezimu, found as a user's tool finds it.
+    static EffectList* effectList(const QWidget* box) {
+        return test::control<EffectList>(box, QStringLiteral("cbVolbaRezimu"));
+    }
+
     Lang lang_ = Lang::Czech;
 
     std::unique_ptr<PresetEditorBox> makeBox() {
@@ -52,7 +57,7 @@ class EffectListTest : public QObject {
     // Chooses effect `n` the way a pick in the open list does.
     static void choose(PresetEditorBox& box, int n) {
         box.cbVolbaRezimuDropDown();
-        test::control<EffectList>(&box, QStringLiteral("cbVolbaRezimu"))->setCurrentIndex(n);
+        effectList(&box)->setCurrentIndex(n);
         box.cbVolbaRezimuChange();
         box.cbVolbaRezimuCloseUp();
     }
@@ -84,12 +89,9 @@ private Q_SLOTS:
             QCOMPARE(p.options.onOff, expected->onOff);
             QCOMPARE(p.options.pwmMode, 4);
             QCOMPARE(titles.count(), 1);
-            QCOMPARE(test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"))
-                         ->currentText(),
+            QCOMPARE(effectList(box.get())->currentText(),
                      kEffectItems[static_cast<size_t>(n)](Lang::Czech));
-            QCOMPARE(
-                placeholders(test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"))),
-                0);
+            QCOMPARE(placeholders(effectList(box.get())), 0);
         }
         // The last one was the random effect at 100 ms per column.
         QCOMPARE(durations.last().at(0).toInt(), 100);
@@ -104,21 +106,16 @@ private Q_SLOTS:
         choose(*box, kSeparatorEffect);
         QCOMPARE(box->pattern(), before);
         QCOMPARE(titles.count(), 0);
-        QCOMPARE(
-            test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"))->currentIndex(),
-            0);
-        QCOMPARE(
-            test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"))->currentText(),
-            QStringLiteral("Předvolené efekty ..."));
-        QCOMPARE(
-            placeholders(test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"))), 1);
+        QCOMPARE(effectList(box.get())->currentIndex(), 0);
+        QCOMPARE(effectList(box.get())->currentText(), QStringLiteral("Předvolené efekty ..."));
+        QCOMPARE(placeholders(effectList(box.get())), 1);
     }
 
     // Open and close without a choice, any number of times: one placeholder,
     // at the top, selected; nothing applied.
     void openAndCloseKeepsOnePlaceholder() {
         auto box = makeBox();
-        EffectList* list = test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"));
+        EffectList* list = effectList(box.get());
         QSignalSpy applied(box.get(), &PresetEditorBox::titleResetRequested);
         const QStringList start = items(list);
         QCOMPARE(start.size(), kEffectCount + 1);
@@ -138,7 +135,7 @@ private Q_SLOTS:
     // not bring the placeholder back.
     void pickInTheOpenList() {
         auto box = makeBox();
-        EffectList* list = test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"));
+        EffectList* list = effectList(box.get());
         list->showPopup();
         QAbstractItemView* view = list->view();
         view->setCurrentIndex(list->model()->index(3, 0));
@@ -152,7 +149,7 @@ private Q_SLOTS:
     // With the placeholder at the top, the arrow keys pick the next effect.
     void keyboardChangeAppliesTheEffect() {
         auto box = makeBox();
-        EffectList* list = test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"));
+        EffectList* list = effectList(box.get());
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(list->currentIndex(), 1);
@@ -181,26 +178,16 @@ private Q_SLOTS:
         auto box = makeBox();
         lang_ = Lang::English;
         box->applyLanguage(lang_);
-        QCOMPARE(
-            test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"))->currentText(),
-            QStringLiteral("Preset effect ..."));
-        QCOMPARE(
-            placeholders(test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"))), 1);
-        QCOMPARE(
-            test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"))->currentIndex(),
-            0);
+        QCOMPARE(effectList(box.get())->currentText(), QStringLiteral("Preset effect ..."));
+        QCOMPARE(placeholders(effectList(box.get())), 1);
+        QCOMPARE(effectList(box.get())->currentIndex(), 0);
 
         choose(*box, 8);
-        QCOMPARE(
-            test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"))->currentText(),
-            QStringLiteral("Cross sine wave"));
+        QCOMPARE(effectList(box.get())->currentText(), QStringLiteral("Cross sine wave"));
         lang_ = Lang::Czech;
         box->applyLanguage(lang_);
-        QCOMPARE(items(test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"))),
-                 czechEffects());
-        QCOMPARE(
-            test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"))->currentText(),
-            QStringLiteral("Sinusovky křížem"));
+        QCOMPARE(items(effectList(box.get())), czechEffects());
+        QCOMPARE(effectList(box.get())->currentText(), QStringLiteral("Sinusovky křížem"));
         QCOMPARE(box->selectedEffect(), 8);
     }
 

@@ -15,6 +15,11 @@ namespace lumidor {
 class PatternHistoryTest : public QObject {
     Q_OBJECT
 
+    // cbVolbaRezimu, found as a user's tool finds it.
+    static EffectList* effectList(const QWidget* box) {
+        return test::control<EffectList>(box, QStringLiteral("cbVolbaRezimu"));
+    }
+
     std::unique_ptr<PresetEditorBox> makeBox() {
         auto box = std::make_unique<PresetEditorBox>(nullptr, [] { return Lang::English; });
         box->resize(592, 393);
@@ -67,8 +72,7 @@ private Q_SLOTS:
             {"effect",
              [&] {
                  box->cbVolbaRezimuDropDown();
-                 test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"))
-                     ->setCurrentIndex(kRandomEffect);
+                 effectList(box.get())->setCurrentIndex(kRandomEffect);
                  box->cbVolbaRezimuChange();
              }},
             {"time axis",
@@ -86,14 +90,12 @@ private Q_SLOTS:
             {"invert", [&] { box->BitBtnCheckBoxClick(3); }},
         };
         std::vector<Pattern> states{box->pattern()};
-        QStringList shown{
-            test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"))->currentText()};
+        QStringList shown{effectList(box.get())->currentText()};
         for (const auto& [name, edit] : edits) {
             edit();
             QVERIFY2(box->pattern() != states.back(), name);
             states.push_back(box->pattern());
-            shown << test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"))
-                         ->currentText();
+            shown << effectList(box.get())->currentText();
             QCOMPARE(box->undoStack()->count(), static_cast<int>(states.size()) - 1);
         }
         QCOMPARE(states[3].grid.litCount(), 2 + 4);  // the drag passed four cells
@@ -104,17 +106,13 @@ private Q_SLOTS:
         for (size_t i = states.size() - 1; i > 0; --i) {
             undo->undo();
             QCOMPARE(box->pattern(), states[i - 1]);
-            QCOMPARE(test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"))
-                         ->currentText(),
-                     shown[static_cast<qsizetype>(i - 1)]);
+            QCOMPARE(effectList(box.get())->currentText(), shown[static_cast<qsizetype>(i - 1)]);
         }
         QCOMPARE(pwmRestored.count(), 1);
         for (size_t i = 1; i < states.size(); ++i) {
             undo->redo();
             QCOMPARE(box->pattern(), states[i]);
-            QCOMPARE(test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"))
-                         ->currentText(),
-                     shown[static_cast<qsizetype>(i)]);
+            QCOMPARE(effectList(box.get())->currentText(), shown[static_cast<qsizetype>(i)]);
         }
         QCOMPARE(pwmRestored.count(), 2);
 

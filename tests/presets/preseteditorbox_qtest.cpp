@@ -18,6 +18,11 @@ namespace lumidor {
 class PresetEditorTest : public QObject {
     Q_OBJECT
 
+    // cbVolbaRezimu, found as a user's tool finds it.
+    static EffectList* effectList(const QWidget* box) {
+        return test::control<EffectList>(box, QStringLiteral("cbVolbaRezimu"));
+    }
+
     Lang lang_ = Lang::Czech;
 
     std::unique_ptr<PresetEditorBox> makeBox() {
@@ -77,7 +82,7 @@ private Q_SLOTS:
     void selectionButtonsWalkAllCellsAndShowPlaceholderOnce() {
         auto box = makeBox();
         QSignalSpy titles(box.get(), &PresetEditorBox::titleResetRequested);
-        QComboBox* effects = test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"));
+        QComboBox* effects = effectList(box.get());
         // An effect shown as chosen gives way to the placeholder.
         effects->setCurrentIndex(3);
         QSignalSpy effectChanges(effects, &QComboBox::activated);
@@ -112,11 +117,8 @@ private Q_SLOTS:
         auto fresh = makeBox();
         fresh->BitBtnCheckBoxClick(2);
         QCOMPARE(fresh->presets().grid.litCount(), kCellCount);  // any tag but 0 and 3 fills
-        QCOMPARE(
-            test::control<EffectList>(fresh.get(), QStringLiteral("cbVolbaRezimu"))->currentText(),
-            QStringLiteral("Preset effect ..."));
-        QCOMPARE(test::control<EffectList>(fresh.get(), QStringLiteral("cbVolbaRezimu"))->count(),
-                 kEffectCount + 1);
+        QCOMPARE(effectList(fresh.get())->currentText(), QStringLiteral("Preset effect ..."));
+        QCOMPARE(effectList(fresh.get())->count(), kEffectCount + 1);
     }
 
     // Each edit the user makes is reported as the whole new presets; what the
@@ -259,9 +261,7 @@ private Q_SLOTS:
 
         box->BitBtnCheckBoxClick(0);
         box->applyLanguage(Lang::English);
-        QCOMPARE(
-            test::control<EffectList>(box.get(), QStringLiteral("cbVolbaRezimu"))->currentText(),
-            QStringLiteral("Preset effect ..."));
+        QCOMPARE(effectList(box.get())->currentText(), QStringLiteral("Preset effect ..."));
         QCOMPARE(box->title(),
                  QStringLiteral("Preferences individual outputs RC Lumidors to program number 0:"));
         QCOMPARE(child<QLabel>(box.get(), QStringLiteral("Label3"))->text(),
