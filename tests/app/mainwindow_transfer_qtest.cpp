@@ -150,10 +150,13 @@ private Q_SLOTS:
     void presetsAccepted() {
         Presets p;
         p.grid.setCell(1, true);
-        p.grid.setCell(180, true);
         p.options = {3, 2, 1, 90, 100};
         form_->loadPresets(p);
         QCOMPARE(form_->presetEditor()->presets(), p);
+        // What goes out is the document, the user's last edit included.
+        test::cellBox(form_->presetEditor(), 180)->click();
+        p.grid.setCell(180, true);
+        QCOMPARE(form_->session().doc.presets, p);
         setLanguage(Lang::English);
         port_->reply = "RC_LINKUP...OK\r";
         form_->BitBtn1Click();
