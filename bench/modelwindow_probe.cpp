@@ -5,12 +5,10 @@
 //   modelwindow_probe closed     the same program, model window never opened
 #include <QApplication>
 #include <QTimer>
-#include <QToolButton>
 
 #include "app/appfont.h"
 #include "app/mainwindow.h"
 #include "common/ui/dialogs.h"
-#include "presets/ui/livepreviewbox.h"
 #include "support/recordingdialogs.h"
 
 int main(int argc, char* argv[]) {
@@ -24,8 +22,7 @@ int main(int argc, char* argv[]) {
     window.activateWindow();
     const bool open = !(argc > 1 && QByteArray(argv[1]) == "closed");
     if (open) {
-        QTimer::singleShot(300, &window,
-                           [&window] { window.livePreview()->modelButton()->click(); });
+        QTimer::singleShot(300, &window, [&window] { window.SpeedButton1Click(); });
     }
     return app.exec();
 }

@@ -17,6 +17,7 @@
 #include "presets/ui/livepreviewbox.h"
 #include "presets/ui/preseteditorbox.h"
 #include "qtbenchmain.h"
+#include "support/controls.h"
 #include "support/paintcounter.h"
 #include "support/recordingdialogs.h"
 
@@ -35,14 +36,14 @@ struct Window {
         form.show();
         QCoreApplication::processEvents();
         form.timer1()->stop();
-        QComboBox* pwm = form.presetEditor()->pwmList();
+        QComboBox* pwm = test::control<QComboBox>(form.presetEditor(), QStringLiteral("cbPWM"));
         pwm->setCurrentIndex(mode);
         form.cbPWMChange();
     }
     void setGrid(const PresetGrid& grid) {
         Presets p = form.presetEditor()->presets();
         p.grid = grid;
-        form.presetEditor()->setPresets(p);
+        form.loadPresets(p);
     }
 };
 
@@ -116,7 +117,8 @@ void BM_PreviewRunning(benchmark::State& state) {
     const bool busy = state.range(0) != 0;
     Window w(busy ? 2 : 0);
     w.setGrid(busy ? busyGrid() : steadyGrid());
-    QComboBox* axis = w.form.presetEditor()->timeAxisList();
+    QComboBox* axis =
+        test::control<QComboBox>(w.form.presetEditor(), QStringLiteral("cbCasovaOsa"));
     axis->setCurrentIndex(0);
     w.form.presetEditor()->cbCasovaOsaChange();
     for (auto _ : state) {

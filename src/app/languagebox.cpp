@@ -47,16 +47,13 @@ LanguageBox::LanguageBox(QWidget* parent) : QGroupBox(parent) {
     group_->addButton(sbEnglish);
     // Czech is active until the first switch.
     showActive(Lang::Czech);
-    connect(sbCzech, &QToolButton::clicked, this, &LanguageBox::languageClicked);
-    connect(sbEnglish, &QToolButton::clicked, this, &LanguageBox::languageClicked);
+    connect(sbCzech, &QToolButton::clicked, this, [this] { Q_EMIT languageClicked(Lang::Czech); });
+    connect(sbEnglish, &QToolButton::clicked, this,
+            [this] { Q_EMIT languageClicked(Lang::English); });
 }
 
 void LanguageBox::press(Lang lang) {
     (lang == Lang::Czech ? sbCzech : sbEnglish)->setChecked(true);
-}
-
-Lang LanguageBox::pressedLanguage() const {
-    return sbCzech->isChecked() ? Lang::Czech : Lang::English;
 }
 
 void LanguageBox::showActive(Lang lang) {

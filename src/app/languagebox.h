@@ -11,8 +11,8 @@ namespace lumidor {
 
 // GroupBox5: the two flag buttons. They show the active language (held by
 // the window's session): its button pressed and disabled, so only the other
-// language can be chosen. A click presses the other button; the window then
-// takes the pressed one as the new language.
+// language can be chosen. A click reports the language chosen; the window
+// makes it the active one.
 class LanguageBox : public QGroupBox {
     Q_OBJECT
 public:
@@ -23,12 +23,11 @@ public:
 
     // Puts a button down (releasing the other) without touching the enabled state.
     void press(Lang lang);
-    Lang pressedLanguage() const;
     // The active language's button pressed and disabled, the other enabled.
     void showActive(Lang lang);
 
 Q_SIGNALS:
-    void languageClicked();
+    void languageClicked(Lang chosen);
 
 private:
     QToolButton* sbCzech;

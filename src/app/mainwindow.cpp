@@ -112,7 +112,6 @@ void TMainForm::connectLifeCycle() {
     connectPresetFiles();
     connectRolling();
     connectView();
-    connectKeyboard();
 }
 
 void TMainForm::FormCreate() {
@@ -121,13 +120,14 @@ void TMainForm::FormCreate() {
     // The start-up language follows the user's locale; it becomes the active
     // language (and the buttons' enabled state shows it) at first show.
     const bool czech = QLocale::languageToString(QLocale().language()) == QStringLiteral("Czech");
-    GroupBox5->press(czech ? Lang::Czech : Lang::English);
+    startLang_ = czech ? Lang::Czech : Lang::English;
+    GroupBox5->press(startLang_);
     Timer1->start();
 }
 
 void TMainForm::FormShow() {
     createUsbWatcher();
-    LanguageClick();
+    LanguageClick(startLang_);
     GroupBox3->cbVolbaRezimuCloseUp();
 }
 
@@ -156,10 +156,10 @@ void TMainForm::FormClose() {
     usbWatcher_.reset();
 }
 
-void TMainForm::LanguageClick() {
-    // The pressed flag names the new language; from here on lang() gives it.
-    session_.lang = GroupBox5->pressedLanguage();
-    GroupBox5->showActive(session_.lang);
+void TMainForm::LanguageClick(Lang chosen) {
+    // From here on lang() gives it; the flags show it.
+    session_.lang = chosen;
+    GroupBox5->showActive(chosen);
     // Each group relabels its own
     // controls; lists are rebuilt with signals blocked, so no handler runs and
     // the order between groups cannot be observed.

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <array>
 #include <memory>
 
 #include "app/session.h"
@@ -23,7 +24,6 @@ class LivePreviewBox;
 class PresetEditorBox;
 class SwitchPort;
 class TUsbClass;
-class GridKeyFilter;
 class TKeyCueFix;
 class TViewForm;
 
@@ -53,11 +53,15 @@ public:
     QTimer* rollingTimer() const { return tmrRollingWindow; }
 
     // ---- Language (mainwindow.cpp) ----
-    void LanguageClick();
+    // `chosen` becomes the active language and the window is relabelled in it.
+    void LanguageClick(Lang chosen);
 
     // ---- Preset editor and live preview (mainwindow_preview.cpp) ----
     void Timer1Timer();
     void cbPWMChange();
+    // The presets become the document's, shown as loaded (nothing to undo),
+    // with the time axis and the brightness mode applied.
+    void loadPresets(const Presets& presets);
 
     // ---- Converter link (mainwindow_link.cpp) ----
     void SearchConverter();
@@ -65,8 +69,9 @@ public:
     // ---- Transfers (mainwindow_transfer.cpp) ----
     void BitBtn1Click();
     void BitBtn6Click();
-    // An empty reply is reported as "Error#0".
-    void ReportTransferResult(const QString& reply, bool configuration);
+    // Both write buttons, enabled or not together: after a search as it
+    // decides, during a transfer off, after it as writeButtonsAfterTransfer says.
+    void showWriteButtons(bool enabled);
     // The converter as transfers reach it; tests put a scripted one in.
     void setSwitchPort(std::unique_ptr<SwitchPort> port);
     SwitchPort* switchPort() const { return port_.get(); }
@@ -88,7 +93,7 @@ public:
     static QString presetFileFolder();
     // First activation without a settings file: effect 0 fills the grid.
     void applyFirstEffect();
-    // Wires the file buttons and the undo of the brightness list.
+    // Wires the file buttons and the title that undo and redo bring back.
     void connectPresetFiles();
     // The open button's path once a name is chosen: its checks, boxes and title.
     void openPresetFile(const QString& path);
@@ -136,8 +141,7 @@ private:
     void connectView();     // mainwindow_view.cpp
     // The follow step at the end of every preview tick, shown or not, once the window exists.
     void followModels() const;  // mainwindow_view.cpp
-    void connectKeyboard();     // mainwindow_keys.cpp
-    // Mnemonics and the grid cells' accessible names in the active language.
+    // Mnemonics in the active language (the preset editor keeps its own keys).
     void applyKeyboardLanguage(Lang lang);  // mainwindow_keys.cpp
     // Wires BitBtn1 and BitBtn6; called once from connectLifeCycle.
     void connectTransfer();  // mainwindow_transfer.cpp
@@ -165,9 +169,16 @@ private:
     // A window of its own (not a child), destroyed with the main window.
     mutable std::unique_ptr<TViewForm> ViewForm;
     std::unique_ptr<TKeyCueFix> keyCueFix_;
-    GridKeyFilter* gridKeys_ = nullptr;
 
     Session session_;
+    // The flag pressed at creation: the language the first show makes active.
+    Lang startLang_ = Lang::Czech;
+    // Where the stick simulator stands (0..160); it colours Led1 and Led2 in
+    // brightness modes 3-5.
+    int stickPosition_ = 0;
+    // What Led1..Led8 show since the last preview step; the model window
+    // takes it up when it is made.
+    std::array<bool, 8> previewLit_{};
     QString settingsPath_;
     // Why the settings file could not be read at start-up; empty when it could.
     // Kept as a function of the language, which is only settled at first show.

@@ -1,15 +1,9 @@
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QGroupBox>
-#include <QKeySequence>
-#include <QSlider>
-#include <QToolButton>
 #include <array>
 
 #include "app/mainwindow.h"
 #include "common/mnemonic.h"
-#include "presets/ui/gridkeyfilter.h"
-#include "presets/ui/preseteditorbox.h"
 
 namespace lumidor {
 namespace {
@@ -33,14 +27,6 @@ constexpr std::array<MnemonicSpec, 6> kMnemonics{{
 
 }  // namespace
 
-void TMainForm::connectKeyboard() {
-    gridKeys_ = new GridKeyFilter(this, [this](int n) { return GroupBox3->cellBox(n); });
-    // The column indicator only shows the preview; the keyboard passes it by.
-    GroupBox3->trackBar()->setFocusPolicy(Qt::NoFocus);
-    GroupBox3->openFileButton()->setShortcut(QKeySequence::Open);
-    GroupBox3->saveFileButton()->setShortcut(QKeySequence::Save);
-}
-
 void TMainForm::applyKeyboardLanguage(Lang lang) {
     for (const MnemonicSpec& spec : kMnemonics) {
         const QChar key = QLatin1Char(lang == Lang::Czech ? spec.czech : spec.english);
@@ -51,7 +37,6 @@ void TMainForm::applyKeyboardLanguage(Lang lang) {
             group->setTitle(withMnemonic(withoutMnemonic(group->title()), key));
         }
     }
-    gridKeys_->applyLanguage(lang);
 }
 
 }  // namespace lumidor

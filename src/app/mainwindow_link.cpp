@@ -1,5 +1,4 @@
 #include <QGuiApplication>
-#include <QPushButton>
 
 #include "app/mainwindow.h"
 #include "common/ui/dialogs.h"
@@ -7,8 +6,6 @@
 #include "link/convertersearch.h"
 #include "link/d2xxswitchport.h"
 #include "link/ui/interfacebox.h"
-#include "presets/ui/preseteditorbox.h"
-#include "settings/ui/configpanelbox.h"
 
 namespace lumidor {
 
@@ -46,12 +43,11 @@ void TMainForm::searchOnce() {
     const SearchResult result = searchConverter(D2XXUnit::module(), input, session_.UsbDevice);
     session_.UsbDevice = result.device;
     if (result.labels) {
-        session_.converterPresent = result.labels->present();
+        session_.converterPresent = result.labels->present;
         GroupBox1->showLabels(*result.labels);
     }
     if (result.buttonsEnabled) {
-        GroupBox3->writeButton()->setEnabled(*result.buttonsEnabled);
-        GroupBox4->writeButton()->setEnabled(*result.buttonsEnabled);
+        showWriteButtons(*result.buttonsEnabled);
     }
     if (busy) {
         QGuiApplication::restoreOverrideCursor();

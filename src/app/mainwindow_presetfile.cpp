@@ -1,10 +1,9 @@
 #include <QFileInfo>
-#include <QToolButton>
 
 #include "app/mainwindow.h"
 #include "common/ui/dialogs.h"
-#include "common/ui/listutil.h"
 #include "presets/presetfile.h"
+#include "presets/timeaxis.h"
 #include "presets/ui/preseteditorbox.h"
 #include "settings/settingslocation.h"
 
@@ -18,9 +17,8 @@ QString presetFileFilter() {
 }  // namespace
 
 void TMainForm::connectPresetFiles() {
-    connect(GroupBox3->saveFileButton(), &QToolButton::clicked, this, &TMainForm::btnSaveFileClick);
-    connect(GroupBox3->openFileButton(), &QToolButton::clicked, this, &TMainForm::btnOpenFileClick);
-    connect(GroupBox3, &PresetEditorBox::pwmModeRestored, this, &TMainForm::cbPWMChange);
+    connect(GroupBox3, &PresetEditorBox::saveFileRequested, this, &TMainForm::btnSaveFileClick);
+    connect(GroupBox3, &PresetEditorBox::openFileRequested, this, &TMainForm::btnOpenFileClick);
     connect(GroupBox3, &PresetEditorBox::titleRestored, this, [this](const QString& file) {
         setWindowTitle(file.isEmpty() ? plainTitle() : presetFileTitle(file, plainTitle()));
     });
@@ -41,7 +39,7 @@ void TMainForm::btnSaveFileClick() {
         !dialogs.question(kOverwriteTitle(lang()), presetFileOverwriteQuestion(lang(), path))) {
         return;
     }
-    const Pattern pattern = GroupBox3->pattern();
+    const Pattern pattern = patternOf(session_.doc.presets);
     if (const auto error = writePresetFile(path, pattern.grid, pattern.options)) {
         // The title and the effect list stay as they were.
         dialogs.show(presetFileSaveFailedMessage(lang(), *error));
@@ -66,7 +64,7 @@ void TMainForm::openPresetFile(const QString& path) {
         return;
     }
     GroupBox3->showPlaceholder();
-    const PresetFileRead read = readPresetFile(path, GroupBox3->grid());
+    const PresetFileRead read = readPresetFile(path, session_.doc.presets.grid);
     switch (read.status) {
         case PresetFileRead::Status::Missing:
             dialogs.show(presetFileNotFoundMessage(lang(), path));
@@ -80,8 +78,11 @@ void TMainForm::openPresetFile(const QString& path) {
         case PresetFileRead::Status::Ok:
             break;
     }
-    // Runs the time-axis change; the brightness change follows.
-    GroupBox3->setPattern({read.records.grid, read.records.options});
+    session_.doc.presets =
+        shownPresets(withPattern(session_.doc.presets, {read.records.grid, read.records.options}));
+    GroupBox3->show(session_.doc.presets);
+    // The time-axis change, then the brightness change.
+    GroupBox3->cbCasovaOsaChange();
     cbPWMChange();
     GroupBox3->recordChange();
     GroupBox3->setTitleFile(path);
@@ -89,9 +90,7 @@ void TMainForm::openPresetFile(const QString& path) {
 }
 
 void TMainForm::applyFirstEffect() {
-    GroupBox3->cbVolbaRezimuDropDown();
-    selectIndex(GroupBox3->effectList(), 0);
-    GroupBox3->cbVolbaRezimuChange();
+    GroupBox3->chooseEffect(0);
     // The program starts with this pattern; there is nothing before it to undo.
     GroupBox3->forgetHistory();
 }

@@ -1,30 +1,22 @@
-#include <QComboBox>
-#include <QSlider>
 #include <QTimer>
 
 #include "app/mainwindow.h"
 #include "presets/preview.h"
-#include "presets/ui/aled.h"
+#include "presets/timeaxis.h"
 #include "presets/ui/livepreviewbox.h"
 #include "presets/ui/preseteditorbox.h"
 
 namespace lumidor {
-namespace {
-
-void applyColours(LivePreviewBox* preview, const LedColours& colours) {
-    if (colours.led1) {
-        preview->led(1)->setTrueColor(*colours.led1);
-    }
-    if (colours.led2) {
-        preview->led(2)->setTrueColor(*colours.led2);
-    }
-}
-
-}  // namespace
 
 void TMainForm::connectPreview() {
-    connect(GroupBox3->pwmList(), &QComboBox::activated, this, &TMainForm::cbPWMChange);
-    connect(GroupBox3->simBar(), &QSlider::valueChanged, this, &TMainForm::tbSimChange);
+    // Every edit the user makes in the editor is the document's from now on.
+    connect(GroupBox3, &PresetEditorBox::presetsEdited, this,
+            [this](const Presets& presets) { session_.doc.presets = presets; });
+    connect(GroupBox3, &PresetEditorBox::pwmModeChanged, this, &TMainForm::cbPWMChange);
+    connect(GroupBox3, &PresetEditorBox::stickMoved, this, [this](int position) {
+        stickPosition_ = position;
+        tbSimChange();
+    });
     connect(GroupBox3, &PresetEditorBox::columnDurationChanged, this, [this](int ms) {
         // Setting the period restarts it; the same period must not disturb the preview.
         if (Timer1->interval() != ms) {
@@ -33,38 +25,38 @@ void TMainForm::connectPreview() {
     });
 }
 
+void TMainForm::loadPresets(const Presets& presets) {
+    session_.doc.presets = shownPresets(presets);
+    GroupBox3->setPresets(session_.doc.presets);
+    // What reaches across groups follows: the time axis sets the preview's
+    // pace, the brightness mode its colours (and the stick's).
+    GroupBox3->cbCasovaOsaChange();
+    cbPWMChange();
+}
+
 void TMainForm::Timer1Timer() {
     const int step = GroupBox2->advanceStep();
-    GroupBox3->trackBar()->setValue(step);
-    applyColours(GroupBox2, stepColours(GroupBox3->pwmList()->currentIndex(), step));
-    for (int output = 1; output <= kOutputs; ++output) {
-        GroupBox2->led(output)->setValue(GroupBox3->cell(cellNumber(output, step + 1)));
-    }
+    GroupBox3->showStep(step);
+    const PreviewLeds leds = previewLeds(session_.doc.presets, step);
+    GroupBox2->show(leds);
+    previewLit_ = leds.lit;
     followModels();
 }
 
 void TMainForm::cbPWMChange() {
-    const int mode = GroupBox3->pwmList()->currentIndex();
-    QSlider* sim = GroupBox3->simBar();
-    GroupBox3->setLedPanelsColour(panelColour(mode));
+    const int mode = session_.doc.presets.options.pwmMode;
+    // Moving the stick simulator to where the mode starts it runs tbSimChange.
+    GroupBox3->showPwmMode(mode);
     if (mode == 0) {
-        sim->setEnabled(false);
-        GroupBox2->led(1)->setTrueColor(kLitBlue);
-        GroupBox2->led(2)->setTrueColor(kLitBlue);
+        GroupBox2->showColours({kLitBlue, kLitBlue});
     } else {
-        sim->setEnabled(stickEnabled(mode));
-        if (const auto position = stickResetPosition(mode, sim->maximum())) {
-            sim->setValue(*position);
-        }
         tbSimChange();
     }
-    GroupBox3->setPwmLimitsEnabled(pwmLimitsEnabled(mode));
 }
 
 void TMainForm::tbSimChange() {
-    const QSlider* sim = GroupBox3->simBar();
-    applyColours(GroupBox2,
-                 stickColours(GroupBox3->pwmList()->currentIndex(), sim->value(), sim->maximum()));
+    GroupBox2->showColours(
+        stickColours(session_.doc.presets.options.pwmMode, stickPosition_, kStickMax));
 }
 
 }  // namespace lumidor

@@ -3,7 +3,6 @@
 #include <QTimer>
 
 #include "common/ui/dialogs.h"
-#include "presets/ui/preseteditorbox.h"
 #include "settings/settingsfile.h"
 #include "settings/ui/configpanelbox.h"
 
@@ -16,15 +15,11 @@ void TMainForm::loadSettings() {
         settingsReadProblem_ = [read](Lang lang) { return read.reason(lang); };
     }
     // An unreadable file gives the defaults, as a missing one does.
-    GroupBox3->setPresets(presetsFromIni(read.ini));
+    loadPresets(presetsFromIni(read.ini));
     GroupBox4->setValues(configFromIni(read.ini));
 
-    // The configuration panel brings its own dependent controls in line. What
-    // reaches across groups follows here: the time axis sets the preview's
-    // pace, the brightness mode its colours (and the stick's), the program
-    // the layout.
-    GroupBox3->cbCasovaOsaChange();
-    cbPWMChange();
+    // The configuration panel brings its own dependent controls in line; the
+    // program sets the layout.
     tmrRollingWindow->start();
 }
 
@@ -61,7 +56,7 @@ ConfirmOverwrite askBeforeOverwriting(const TMainForm& form) {
 
 bool TMainForm::storePresets() {
     const StoreOutcome outcome =
-        lumidor::storePresets(settingsPath_, GroupBox3->presets(), askBeforeOverwriting(*this));
+        lumidor::storePresets(settingsPath_, session_.doc.presets, askBeforeOverwriting(*this));
     return reportStore(outcome, lang(), settingsPath_);
 }
 

@@ -17,27 +17,21 @@
 namespace lumidor {
 namespace {
 
-void setWriteButtonsEnabled(const TMainForm& form, bool enabled) {
-    form.presetEditor()->writeButton()->setEnabled(enabled);
-    form.configPanel()->writeButton()->setEnabled(enabled);
-}
-
 // The busy state of a transfer: both write buttons off (the only guard
 // against a second transfer starting from inside a message box) and the wait
 // cursor on. However the transfer ends, the cursor comes back and the buttons
 // as writeButtonsAfterTransfer decides.
 class TransferBusy {
 public:
-    explicit TransferBusy(const TMainForm& form)
-        : form_(form), searchesBefore_(form.searchCount()) {
-        setWriteButtonsEnabled(form_, false);
+    explicit TransferBusy(TMainForm& form) : form_(form), searchesBefore_(form.searchCount()) {
+        form_.showWriteButtons(false);
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     }
     ~TransferBusy() {
         normalCursor();
         if (writeButtonsAfterTransfer(form_.session().converterPresent,
                                       form_.searchCount() != searchesBefore_)) {
-            setWriteButtonsEnabled(form_, true);
+            form_.showWriteButtons(true);
         }
     }
     TransferBusy(const TransferBusy&) = delete;
@@ -52,7 +46,7 @@ public:
     }
 
 private:
-    const TMainForm& form_;
+    TMainForm& form_;
     const int searchesBefore_;
     bool waiting_ = true;
 };
@@ -104,7 +98,7 @@ void transferToSwitch(TMainForm& form, TransferKind kind, const std::optional<Me
 }  // namespace
 
 void TMainForm::BitBtn1Click() {
-    const Presets presets = GroupBox3->presets();
+    const Presets& presets = session_.doc.presets;
     transferToSwitch(*this, TransferKind::Presets, presetTransferCheck(presets, lang()),
                      presetFrame(presets));
 }
@@ -115,9 +109,9 @@ void TMainForm::BitBtn6Click() {
                      configurationFrame(values));
 }
 
-void TMainForm::ReportTransferResult(const QString& reply, bool configuration) {
-    showAll(transferResultMessages(
-        reply, configuration ? TransferKind::Configuration : TransferKind::Presets, lang()));
+void TMainForm::showWriteButtons(bool enabled) {
+    GroupBox3->setWriteEnabled(enabled);
+    GroupBox4->writeButton()->setEnabled(enabled);
 }
 
 void TMainForm::setSwitchPort(std::unique_ptr<SwitchPort> port) {
@@ -125,7 +119,7 @@ void TMainForm::setSwitchPort(std::unique_ptr<SwitchPort> port) {
 }
 
 void TMainForm::connectTransfer() {
-    connect(GroupBox3->writeButton(), &QPushButton::clicked, this, &TMainForm::BitBtn1Click);
+    connect(GroupBox3, &PresetEditorBox::writeRequested, this, &TMainForm::BitBtn1Click);
     connect(GroupBox4->writeButton(), &QPushButton::clicked, this, &TMainForm::BitBtn6Click);
 }
 

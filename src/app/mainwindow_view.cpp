@@ -1,8 +1,6 @@
-#include <QToolButton>
 #include <QWindow>
 
 #include "app/mainwindow.h"
-#include "presets/ui/aled.h"
 #include "presets/ui/livepreviewbox.h"
 #include "view/ui/viewform.h"
 
@@ -18,7 +16,7 @@ TViewForm* TMainForm::viewForm() const {
 }
 
 void TMainForm::connectView() {
-    connect(GroupBox2->modelButton(), &QToolButton::clicked, this, &TMainForm::SpeedButton1Click);
+    connect(GroupBox2, &LivePreviewBox::modelRequested, this, &TMainForm::SpeedButton1Click);
 }
 
 void TMainForm::SpeedButton1Click() {
@@ -40,12 +38,8 @@ void TMainForm::SpeedButton1Click() {
 }
 
 void TMainForm::followModels() const {
-    LedStates leds{};
-    for (int output = 1; output <= 8; ++output) {
-        leds[static_cast<size_t>(output - 1)] = GroupBox2->led(output)->Value();
-    }
     if (ViewForm) {
-        ViewForm->follow(leds);
+        ViewForm->follow(previewLit_);
     }
 }
 

@@ -101,6 +101,7 @@ SearchResult searchConverter(D2XXUnit& unit, const SearchInput& input,
     }
 
     ConverterLabels labels;
+    labels.present = true;
     labels.name = device.Description.left(kNameShown);
     labels.serial = device.SerialNo;
     labels.firmware = device.FwVersion;

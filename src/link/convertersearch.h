@@ -13,11 +13,8 @@ namespace lumidor {
 
 class D2XXUnit;
 
-// What the converter name label shows while there is no converter.
+// What the converter labels show while there is no converter.
 inline constexpr const char* kNoConverterCaption = "---";
-inline bool captionShowsConverter(const QString& nameCaption) {
-    return nameCaption != QLatin1String(kNoConverterCaption);
-}
 
 // The six values of the interface group.
 struct ConverterLabels {
@@ -28,8 +25,9 @@ struct ConverterLabels {
     QString driver = QString::fromLatin1(kNoConverterCaption);
     QString library = QString::fromLatin1(kNoConverterCaption);
 
-    // True while the labels show a converter: the name in green and bold.
-    bool present() const { return captionShowsConverter(name); }
+    // A converter was found and opened: the name shows in green and bold. The
+    // window's session takes it from here, never from what a label reads.
+    bool present = false;
 
     friend bool operator==(const ConverterLabels&, const ConverterLabels&) = default;
 };

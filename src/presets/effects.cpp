@@ -71,23 +71,6 @@ constexpr std::array<StoredEffect, kEffectCount> kEffects{{
 
 }  // namespace
 
-QStringList effectItems(Lang lang) {
-    QStringList items;
-    items.reserve(kEffectCount);
-    for (const Bi& item : kEffectItems) {
-        items << item(lang);
-    }
-    return items;
-}
-
-bool isPlaceholderText(const QString& shown) {
-    return shown.contains(QLatin1String("..."));
-}
-
-bool isSeparatorText(const QString& shown) {
-    return shown == QLatin1String("-");
-}
-
 bool EffectChoice::choose(std::optional<int> effect) {
     const bool valid = effect && *effect >= 0 && *effect < kEffectCount;
     effect_ = valid ? effect : std::nullopt;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <array>
 #include <optional>
 #include <random>
@@ -34,14 +33,6 @@ inline constexpr std::array<Bi, kEffectCount> kEffectItems{{
     {"Záblesky", "Flashes"},
     {"Náhodné generování", "Random generate"},
 }};
-
-QStringList effectItems(Lang lang);
-
-// The effect list shows its placeholder item while no effect is shown as
-// chosen. No effect name contains three full stops, so the text alone tells.
-bool isPlaceholderText(const QString& shown);
-// The separator only divides the list; it is never applied.
-bool isSeparatorText(const QString& shown);
 
 // What the effect list shows as chosen; the list displays this value.
 class EffectChoice {

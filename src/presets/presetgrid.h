@@ -87,4 +87,18 @@ struct Presets {
     friend bool operator==(const Presets&, const Presets&) = default;
 };
 
+// The part of the presets a preset file and an undo step carry.
+inline Pattern patternOf(const Presets& presets) {
+    const PresetOptions& o = presets.options;
+    return {presets.grid, {o.timeAxis, o.onOff, o.pwmMode}};
+}
+// The presets with `pattern` in place; the PWM limits stay.
+inline Presets withPattern(Presets presets, const Pattern& pattern) {
+    presets.grid = pattern.grid;
+    presets.options.timeAxis = pattern.options.timeAxis;
+    presets.options.onOff = pattern.options.onOff;
+    presets.options.pwmMode = pattern.options.pwmMode;
+    return presets;
+}
+
 }  // namespace lumidor

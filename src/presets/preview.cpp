@@ -25,6 +25,18 @@ LedColours stepColours(int mode, int step) {
     return {shade(x), shade(mode == 2 ? x : 162 - x)};
 }
 
+PreviewLeds previewLeds(const Presets& presets, int step) {
+    PreviewLeds leds;
+    if (step < 0 || step >= kPreviewSteps) {
+        return leds;
+    }
+    for (int output = 1; output <= kOutputs; ++output) {
+        leds.lit[static_cast<size_t>(output - 1)] = presets.grid.at(output, step + 1);
+    }
+    leds.colours = stepColours(presets.options.pwmMode, step);
+    return leds;
+}
+
 LedColours stickColours(int mode, int position, int maximum) {
     const int half = maximum / 2;
     switch (mode) {

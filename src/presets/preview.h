@@ -2,7 +2,10 @@
 
 #include <QColor>
 #include <QString>
+#include <array>
 #include <optional>
+
+#include "presets/presetgrid.h"
 
 namespace lumidor {
 
@@ -34,11 +37,25 @@ int loopShade(int step);
 struct LedColours {
     std::optional<QColor> led1;  // nothing: leave the colour it has
     std::optional<QColor> led2;
+
+    friend bool operator==(const LedColours&, const LedColours&) = default;
 };
 
 // Colours a preview step gives Led1/Led2: only in modes 1 (Led2 opposite to
 // Led1) and 2 (equal).
 LedColours stepColours(int mode, int step);
+
+// What one preview step shows: each of Led1..Led8 lit as its output's cell in
+// the step's column, and the colours of brightness modes 1 and 2. The live
+// preview and the model window both draw from it.
+struct PreviewLeds {
+    std::array<bool, kOutputs> lit{};
+    LedColours colours;
+
+    friend bool operator==(const PreviewLeds&, const PreviewLeds&) = default;
+};
+// A step outside 0..19 shows every LED dark and sets no colour.
+PreviewLeds previewLeds(const Presets& presets, int step);
 
 // Colours the stick simulator gives in modes 3-5; in mode 4 only the LED of
 // the stick's half changes.

@@ -1,6 +1,7 @@
 #include "presets/timeaxis.h"
 
 #include "presets/editortexts.h"
+#include "presets/preview.h"
 
 namespace lumidor {
 namespace {
@@ -55,6 +56,26 @@ QStringList onOffItems(Lang lang) {
 }
 QStringList pwmModeItems(Lang lang) {
     return texts(kPwmItems, lang);
+}
+
+namespace {
+
+int listIndex(int index, size_t count) {
+    return index >= 0 && static_cast<size_t>(index) < count ? index : -1;
+}
+
+}  // namespace
+
+Presets shownPresets(const Presets& presets) {
+    Presets shown = presets;
+    PresetOptions& o = shown.options;
+    o.timeAxis = listIndex(o.timeAxis, kTimeAxisItems.size());
+    o.onOff = listIndex(o.onOff, kOnOffItems.size());
+    o.pwmMode = listIndex(o.pwmMode, kPwmItems.size());
+    const PwmPair pair = pwmPair(o.pwmMin, o.pwmMax);
+    o.pwmMin = pair.min;
+    o.pwmMax = pair.max;
+    return shown;
 }
 
 }  // namespace lumidor

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "common/bilingual.h"
+#include "presets/presetgrid.h"
 
 namespace lumidor {
 
@@ -24,5 +25,10 @@ std::optional<TimeAxis> timeAxis(int index);
 QStringList timeAxisItems(Lang lang);
 QStringList onOffItems(Lang lang);
 QStringList pwmModeItems(Lang lang);
+
+// The presets as the editor can show them, and so as they are kept, sent and
+// stored: an index outside its list is no selection (-1), and the PWM limits
+// are the pair pwmPair makes of them.
+Presets shownPresets(const Presets& presets);
 
 }  // namespace lumidor

@@ -19,8 +19,7 @@ inline constexpr int kOnOffWhenKeyMissing = 2;
 // One row per preset option, the counterpart of kConfigLists for the values
 // stored and sent with the grid.
 struct PresetOptionItem {
-    const char* control;  // objectName in the preset editor or the live preview
-    const char* iniKey;   // key in the settings file's Presets section
+    const char* iniKey;  // key in the settings file's Presets section
     int PresetOptions::*value;
     // A list's indexes, where a stored index outside leaves the list without
     // selection; or an up-down's range, where a stored value is pulled to the
@@ -38,23 +37,21 @@ constexpr ValueRange indexRange(size_t count) {
 
 // In the file's key order.
 inline constexpr std::array<PresetOptionItem, 5> kPresetOptionItems{{
-    {"cbCasovaOsa", "TimeAxe", &PresetOptions::timeAxis, true, indexRange(kTimeAxisItems.size()),
+    {"TimeAxe", &PresetOptions::timeAxis, true, indexRange(kTimeAxisItems.size()),
      PresetOptions{}.timeAxis, 40, 1},
-    {"cbZapVyp", "OnOff", &PresetOptions::onOff, true, indexRange(kOnOffItems.size()),
-     kOnOffWhenKeyMissing, 41, 1},
-    {"cbPWM", "PWM", &PresetOptions::pwmMode, true, indexRange(kPwmItems.size()),
-     PresetOptions{}.pwmMode, 42, 1},
+    {"OnOff", &PresetOptions::onOff, true, indexRange(kOnOffItems.size()), kOnOffWhenKeyMissing, 41,
+     1},
+    {"PWM", &PresetOptions::pwmMode, true, indexRange(kPwmItems.size()), PresetOptions{}.pwmMode,
+     42, 1},
     // The switch takes the limits in tens of percent.
-    {"udPwmMin",
-     "PWM_Min",
+    {"PWM_Min",
      &PresetOptions::pwmMin,
      false,
      {kPwmMinLow, kPwmMinHigh},
      PresetOptions{}.pwmMin,
      43,
      kPwmStep},
-    {"udPwmMax",
-     "PWM_Max",
+    {"PWM_Max",
      &PresetOptions::pwmMax,
      false,
      {kPwmMaxLow, kPwmMaxHigh},

@@ -1,5 +1,6 @@
 // The settings file around the transfers: what is stored, what the next start shows, and what the
 // switch gets from it.
+#include "support/controls.h"
 #include "support/endtoend.h"
 
 using namespace lumidor;
@@ -92,7 +93,7 @@ private Q_SLOTS:
 
         const QList<int> lit{1, 101, 9, 11, 12, 180};
         for (int n : allCells()) {
-            QCOMPARE(form_->presetEditor()->cellBox(n)->isChecked(), lit.contains(n));
+            QCOMPARE(test::cellBox(form_->presetEditor(), n)->isChecked(), lit.contains(n));
         }
         QCOMPARE(child<QComboBox>("cbCasovaOsa")->currentIndex(), 3);
         QCOMPARE(child<QComboBox>("cbZapVyp")->currentIndex(), 5);

@@ -121,8 +121,7 @@ private Q_SLOTS:
         TMainForm form(dir.path());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.languageBox()->press(lang);
-        form.LanguageClick();
+        form.LanguageClick(lang);
         const QStringList clipped = clippedTexts(&form);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
     }

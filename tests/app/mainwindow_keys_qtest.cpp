@@ -13,6 +13,7 @@
 #include "common/mnemonic.h"
 #include "presets/presetgrid.h"
 #include "presets/ui/preseteditorbox.h"
+#include "support/controls.h"
 #include "support/recordingdialogs.h"
 #include "view/ui/viewform.h"
 
@@ -46,7 +47,7 @@ class KeyboardTest : public QObject {
     std::unique_ptr<TMainForm> form_;
 
     QCheckBox* cell(int output, int column) const {
-        return form_->presetEditor()->cellBox(cellNumber(output, column));
+        return test::cellBox(form_->presetEditor(), cellNumber(output, column));
     }
     void toEnglish() { QTest::mouseClick(form_->languageBox()->englishButton(), Qt::LeftButton); }
 
@@ -78,7 +79,7 @@ private Q_SLOTS:
         QVERIFY(!cell(1, 1)->isChecked());
         QTest::keyClick(cell(1, 1), Qt::Key_Space);
         QVERIFY(cell(1, 1)->isChecked());
-        QVERIFY(form_->presetEditor()->cell(1));
+        QVERIFY(form_->presetEditor()->presets().grid.cell(1));
     }
 
     void cellsAreNamedInTheActiveLanguage() {
@@ -174,8 +175,7 @@ private Q_SLOTS:
         auto* prog = form_->findChild<QWidget*>(QStringLiteral("cbProg"));
         QCoreApplication::sendEvent(prog, &enter);
         const QString czech = bar->currentMessage();
-        form_->languageBox()->englishButton()->setChecked(true);
-        form_->LanguageClick();
+        form_->LanguageClick(Lang::English);
         QCOMPARE(bar->currentMessage(), prog->statusTip());
         QVERIFY(bar->currentMessage() != czech);
     }

@@ -16,6 +16,7 @@
 #include "link/ui/interfacebox.h"
 #include "presets/ui/preseteditorbox.h"
 #include "settings/ui/configpanelbox.h"
+#include "support/controls.h"
 #include "support/files.h"
 #include "support/libraryname.h"
 #include "support/recordingdialogs.h"
@@ -122,7 +123,8 @@ private Q_SLOTS:
         QVERIFY(dialogs.shown[0].text.endsWith(
             QStringLiteral("\r\r         Please install the required FTDI driver.")));
         QCOMPARE(dialogs.shown[1], Message({MsgKind::Warning, kFileMissingEn}));
-        QVERIFY(!form.presetEditor()->writeButton()->isEnabled());
+        QVERIFY(!test::control<QPushButton>(form.presetEditor(), QStringLiteral("BitBtn1"))
+                     ->isEnabled());
         QVERIFY(!form.configPanel()->writeButton()->isEnabled());
         QCOMPARE(form.interfaceBox()->nameCaption(), QStringLiteral("---"));
     }

@@ -9,6 +9,7 @@
 #include "link/ui/interfacebox.h"
 #include "presets/ui/preseteditorbox.h"
 #include "settings/ui/configpanelbox.h"
+#include "support/controls.h"
 #include "support/recordingdialogs.h"
 #include "support/scriptedswitchport.h"
 #include "transfer/frame.h"
@@ -32,7 +33,8 @@ public:
 const QString kDescription = QStringLiteral("RC_LINKUP v1.3");
 
 QList<QPushButton*> writeButtons(const TMainForm& form) {
-    return {form.presetEditor()->writeButton(), form.configPanel()->writeButton()};
+    return {test::control<QPushButton>(form.presetEditor(), QStringLiteral("BitBtn1")),
+            form.configPanel()->writeButton()};
 }
 
 }  // namespace
@@ -48,8 +50,7 @@ private:
     QStringList seenDuringWrite_;
 
     void setLanguage(Lang lang) {
-        form_->languageBox()->press(lang);
-        form_->LanguageClick();
+        form_->LanguageClick(lang);
         QCOMPARE(form_->lang(), lang);
     }
 
@@ -58,7 +59,7 @@ private:
     void checkIdle() {
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         QCOMPARE(dialogs_->underWaitCursor, QStringList());
-        const bool converter = form_->interfaceBox()->nameCaption() != QStringLiteral("---");
+        const bool converter = form_->session().converterPresent;
         for (QPushButton* b : writeButtons(*form_)) {
             QCOMPARE(b->isEnabled(), converter);
         }
@@ -137,7 +138,7 @@ private Q_SLOTS:
         setLanguage(Lang::English);
         Presets dark;
         dark.options.pwmMode = -1;
-        form_->presetEditor()->setPresets(dark);
+        form_->loadPresets(dark);
         form_->BitBtn1Click();
         QCOMPARE(
             dialogs_->shown,
@@ -149,10 +150,13 @@ private Q_SLOTS:
     void presetsAccepted() {
         Presets p;
         p.grid.setCell(1, true);
-        p.grid.setCell(180, true);
         p.options = {3, 2, 1, 90, 100};
-        form_->presetEditor()->setPresets(p);
+        form_->loadPresets(p);
         QCOMPARE(form_->presetEditor()->presets(), p);
+        // What goes out is the document, the user's last edit included.
+        test::cellBox(form_->presetEditor(), 180)->click();
+        p.grid.setCell(180, true);
+        QCOMPARE(form_->session().doc.presets, p);
         setLanguage(Lang::English);
         port_->reply = "RC_LINKUP...OK\r";
         form_->BitBtn1Click();
@@ -179,14 +183,17 @@ private Q_SLOTS:
         checkIdle();
     }
 
+    // A switch that does not answer is reported as "Error#0".
     void emptyReplyBecomesError0() {
         setLanguage(Lang::English);
-        form_->ReportTransferResult(QString(), false);
+        port_->reply.clear();
+        form_->BitBtn6Click();
         QCOMPARE(dialogs_->shown.size(), 1);
         QCOMPARE(dialogs_->shown.first().kind, MsgKind::Error);
         QVERIFY(dialogs_->shown.first().text.startsWith(QStringLiteral("Error#0 - ")));
 
-        form_->ReportTransferResult(QStringLiteral("RC_LINKUP...OK"), true);
+        port_->reply = "RC_LINKUP...OK\r";
+        form_->BitBtn6Click();
         QCOMPARE(dialogs_->shown.size(), 2);
         QCOMPARE(dialogs_->shown.last().kind, MsgKind::Information);
     }

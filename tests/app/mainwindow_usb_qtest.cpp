@@ -15,6 +15,7 @@
 #include "link/usbwatcher.h"
 #include "presets/ui/preseteditorbox.h"
 #include "settings/ui/configpanelbox.h"
+#include "support/controls.h"
 #include "support/recordingdialogs.h"
 #include "support/udevsandbox.h"
 
@@ -65,12 +66,15 @@ private:
     std::unique_ptr<TMainForm> form_;
 
     bool writeEnabled() const {
-        const bool presets = form_->presetEditor()->writeButton()->isEnabled();
+        const bool presets =
+            test::control<QPushButton>(form_->presetEditor(), QStringLiteral("BitBtn1"))
+                ->isEnabled();
         const bool configuration = form_->configPanel()->writeButton()->isEnabled();
         return presets && configuration;
     }
     bool writeDisabled() const {
-        return !form_->presetEditor()->writeButton()->isEnabled() &&
+        return !test::control<QPushButton>(form_->presetEditor(), QStringLiteral("BitBtn1"))
+                    ->isEnabled() &&
                !form_->configPanel()->writeButton()->isEnabled();
     }
     QString name() const { return form_->interfaceBox()->nameCaption(); }
@@ -229,8 +233,7 @@ private Q_SLOTS:
         QFETCH(QString, searchBox);
         start("RC_LINKUP v1.3|LU000001");
         QVERIFY(writeEnabled());
-        form_->languageBox()->press(Lang::English);
-        form_->LanguageClick();
+        form_->LanguageClick(Lang::English);
         dialogs_->shown.clear();
 
         writeState(state_, swappedFor);
@@ -263,8 +266,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, failing);
         QFETCH(QStringList, starts);
         start("RC_LINKUP v1.3|LU000001");
-        form_->languageBox()->press(Lang::English);
-        form_->LanguageClick();
+        form_->LanguageClick(Lang::English);
         dialogs_->shown.clear();
         QStringList foundFromBox;
         dialogs_->whileOpen = [&](const QString&) {

@@ -13,6 +13,7 @@
 #include "presets/ui/livepreviewbox.h"
 #include "presets/ui/preseteditorbox.h"
 #include "settings/ui/configpanelbox.h"
+#include "support/controls.h"
 
 namespace lumidor {
 
@@ -79,7 +80,7 @@ private Q_SLOTS:
                      QImage(QLatin1String(s.picture)).convertToFormat(QImage::Format_ARGB32));
         }
 
-        const QPixmap module = preview.moduleImage()->pixmap();
+        const QPixmap module = test::control<QLabel>(&preview, QStringLiteral("Image1"))->pixmap();
         QCOMPARE(module.devicePixelRatio(), 2.0);
         QCOMPARE(module.toImage().convertToFormat(QImage::Format_RGB32),
                  QImage(QStringLiteral(":/pictures/module@2x.png"))

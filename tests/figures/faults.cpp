@@ -72,8 +72,7 @@ int unplug(int argc, char** argv, const char* calls) {
     QTemporaryDir dir;
     test::RecordingDialogs dialogs;
     TMainForm form(dir.path());
-    form.languageBox()->press(Lang::English);
-    form.LanguageClick();
+    form.LanguageClick(Lang::English);
     form.SearchConverter();
     dialogs.shown.clear();
     qputenv("LUMIDOR_SIM_UNPLUG_AFTER", calls);

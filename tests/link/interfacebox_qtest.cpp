@@ -7,6 +7,7 @@
 #include "link/ui/interfacebox.h"
 #include "presets/ui/preseteditorbox.h"
 #include "settings/ui/configpanelbox.h"
+#include "support/controls.h"
 #include "support/recordingdialogs.h"
 #include "support/simenv.h"
 
@@ -31,7 +32,8 @@ private:
     // The write buttons belong to other groups; they exist once those are built.
     void expectButtons(bool enabled) const {
         for (QPushButton* b :
-             {form_->presetEditor()->writeButton(), form_->configPanel()->writeButton()}) {
+             {test::control<QPushButton>(form_->presetEditor(), QStringLiteral("BitBtn1")),
+              form_->configPanel()->writeButton()}) {
             if (b != nullptr) {
                 QCOMPARE(b->isEnabled(), enabled);
             }
@@ -39,7 +41,8 @@ private:
     }
     void setButtons(bool enabled) const {
         for (QPushButton* b :
-             {form_->presetEditor()->writeButton(), form_->configPanel()->writeButton()}) {
+             {test::control<QPushButton>(form_->presetEditor(), QStringLiteral("BitBtn1")),
+              form_->configPanel()->writeButton()}) {
             if (b != nullptr) {
                 b->setEnabled(enabled);
             }

@@ -7,6 +7,7 @@
 
 #include "presets/effects.h"
 #include "presets/ui/preseteditorbox.h"
+#include "support/controls.h"
 #include "support/paintcounter.h"
 
 namespace lumidor {
@@ -15,6 +16,11 @@ namespace lumidor {
 // comings and goings, the language switch.
 class EffectListTest : public QObject {
     Q_OBJECT
+
+    // cbVolbaRezimu, found as a user's tool finds it.
+    static EffectList* effectList(const QWidget* box) {
+        return test::control<EffectList>(box, QStringLiteral("cbVolbaRezimu"));
+    }
 
     Lang lang_ = Lang::Czech;
 
@@ -33,15 +39,25 @@ class EffectListTest : public QObject {
         return all;
     }
 
+    static QStringList czechEffects() {
+        QStringList all;
+        for (const Bi& item : kEffectItems) {
+            all << item(Lang::Czech);
+        }
+        return all;
+    }
+
     static int placeholders(const QComboBox* list) {
         const QStringList all = items(list);
-        return static_cast<int>(std::count_if(all.begin(), all.end(), isPlaceholderText));
+        return static_cast<int>(std::count_if(all.begin(), all.end(), [](const QString& item) {
+            return item.contains(QLatin1String("..."));
+        }));
     }
 
     // Chooses effect `n` the way a pick in the open list does.
     static void choose(PresetEditorBox& box, int n) {
         box.cbVolbaRezimuDropDown();
-        box.effectList()->setCurrentIndex(n);
+        effectList(&box)->setCurrentIndex(n);
         box.cbVolbaRezimuChange();
         box.cbVolbaRezimuCloseUp();
     }
@@ -55,7 +71,7 @@ private Q_SLOTS:
         auto box = makeBox();
         QSignalSpy titles(box.get(), &PresetEditorBox::titleResetRequested);
         QSignalSpy durations(box.get(), &PresetEditorBox::columnDurationChanged);
-        box->pwmList()->setCurrentIndex(4);
+        test::control<QComboBox>(box.get(), QStringLiteral("cbPWM"))->setCurrentIndex(4);
         EffectRandom random(1);
         for (int n = 0; n < kEffectCount; ++n) {
             if (n == kSeparatorEffect) {
@@ -73,8 +89,9 @@ private Q_SLOTS:
             QCOMPARE(p.options.onOff, expected->onOff);
             QCOMPARE(p.options.pwmMode, 4);
             QCOMPARE(titles.count(), 1);
-            QCOMPARE(box->effectList()->currentText(), effectItems(Lang::Czech)[n]);
-            QCOMPARE(placeholders(box->effectList()), 0);
+            QCOMPARE(effectList(box.get())->currentText(),
+                     kEffectItems[static_cast<size_t>(n)](Lang::Czech));
+            QCOMPARE(placeholders(effectList(box.get())), 0);
         }
         // The last one was the random effect at 100 ms per column.
         QCOMPARE(durations.last().at(0).toInt(), 100);
@@ -89,16 +106,16 @@ private Q_SLOTS:
         choose(*box, kSeparatorEffect);
         QCOMPARE(box->pattern(), before);
         QCOMPARE(titles.count(), 0);
-        QCOMPARE(box->effectList()->currentIndex(), 0);
-        QCOMPARE(box->effectList()->currentText(), QStringLiteral("Předvolené efekty ..."));
-        QCOMPARE(placeholders(box->effectList()), 1);
+        QCOMPARE(effectList(box.get())->currentIndex(), 0);
+        QCOMPARE(effectList(box.get())->currentText(), QStringLiteral("Předvolené efekty ..."));
+        QCOMPARE(placeholders(effectList(box.get())), 1);
     }
 
     // Open and close without a choice, any number of times: one placeholder,
     // at the top, selected; nothing applied.
     void openAndCloseKeepsOnePlaceholder() {
         auto box = makeBox();
-        EffectList* list = box->effectList();
+        EffectList* list = effectList(box.get());
         QSignalSpy applied(box.get(), &PresetEditorBox::titleResetRequested);
         const QStringList start = items(list);
         QCOMPARE(start.size(), kEffectCount + 1);
@@ -118,13 +135,13 @@ private Q_SLOTS:
     // not bring the placeholder back.
     void pickInTheOpenList() {
         auto box = makeBox();
-        EffectList* list = box->effectList();
+        EffectList* list = effectList(box.get());
         list->showPopup();
         QAbstractItemView* view = list->view();
         view->setCurrentIndex(list->model()->index(3, 0));
         QTest::keyClick(view, Qt::Key_Return);
         QCoreApplication::processEvents();
-        QCOMPARE(items(list), effectItems(Lang::Czech));
+        QCOMPARE(items(list), czechEffects());
         QCOMPARE(list->currentText(), QStringLiteral("Maják"));
         QCOMPARE(box->pattern().grid.litCount(), 20);
     }
@@ -132,7 +149,7 @@ private Q_SLOTS:
     // With the placeholder at the top, the arrow keys pick the next effect.
     void keyboardChangeAppliesTheEffect() {
         auto box = makeBox();
-        EffectList* list = box->effectList();
+        EffectList* list = effectList(box.get());
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(list->currentIndex(), 1);
@@ -153,7 +170,7 @@ private Q_SLOTS:
         box->BitBtnCheckBoxClick(0);
         QCOMPARE(placeholders(list), 1);
         QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(list->currentText(), effectItems(Lang::Czech)[0]);
+        QCOMPARE(list->currentText(), kEffectItems[0](Lang::Czech));
         QCOMPARE(box->pattern().grid.litCount(), 60);
     }
 
@@ -161,16 +178,16 @@ private Q_SLOTS:
         auto box = makeBox();
         lang_ = Lang::English;
         box->applyLanguage(lang_);
-        QCOMPARE(box->effectList()->currentText(), QStringLiteral("Preset effect ..."));
-        QCOMPARE(placeholders(box->effectList()), 1);
-        QCOMPARE(box->effectList()->currentIndex(), 0);
+        QCOMPARE(effectList(box.get())->currentText(), QStringLiteral("Preset effect ..."));
+        QCOMPARE(placeholders(effectList(box.get())), 1);
+        QCOMPARE(effectList(box.get())->currentIndex(), 0);
 
         choose(*box, 8);
-        QCOMPARE(box->effectList()->currentText(), QStringLiteral("Cross sine wave"));
+        QCOMPARE(effectList(box.get())->currentText(), QStringLiteral("Cross sine wave"));
         lang_ = Lang::Czech;
         box->applyLanguage(lang_);
-        QCOMPARE(items(box->effectList()), effectItems(Lang::Czech));
-        QCOMPARE(box->effectList()->currentText(), QStringLiteral("Sinusovky křížem"));
+        QCOMPARE(items(effectList(box.get())), czechEffects());
+        QCOMPARE(effectList(box.get())->currentText(), QStringLiteral("Sinusovky křížem"));
         QCOMPARE(box->selectedEffect(), 8);
     }
 

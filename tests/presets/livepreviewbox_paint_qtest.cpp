@@ -10,6 +10,7 @@
 #include "presets/ui/columntrackbar.h"
 #include "presets/ui/livepreviewbox.h"
 #include "presets/ui/preseteditorbox.h"
+#include "support/controls.h"
 #include "support/paintcounter.h"
 #include "support/recordingdialogs.h"
 
@@ -31,12 +32,12 @@ class PreviewPaintTest : public QObject {
     std::unique_ptr<TMainForm> form_;
 
     PresetEditorBox* editor() const { return form_->presetEditor(); }
-    QSlider* bar() const { return editor()->trackBar(); }
+    QSlider* bar() const { return test::control<QSlider>(editor(), QStringLiteral("TrackBar1")); }
 
     void setGrid(const PresetGrid& grid) {
         Presets p = editor()->presets();
         p.grid = grid;
-        editor()->setPresets(p);
+        form_->loadPresets(p);
     }
     // What the screen shows of a widget.
     QImage onScreen(const QWidget* widget) const {
@@ -77,7 +78,7 @@ private Q_SLOTS:
         QFETCH(int, mode);
         QFETCH(bool, busy);
         QFETCH(int, ledPaints);
-        editor()->pwmList()->setCurrentIndex(mode);
+        test::control<QComboBox>(editor(), QStringLiteral("cbPWM"))->setCurrentIndex(mode);
         form_->cbPWMChange();
         PresetGrid grid;
         for (int c = 1; c <= kColumns; ++c) {

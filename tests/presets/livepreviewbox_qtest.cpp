@@ -11,6 +11,7 @@
 #include "presets/ui/aled.h"
 #include "presets/ui/livepreviewbox.h"
 #include "presets/ui/preseteditorbox.h"
+#include "support/controls.h"
 #include "support/recordingdialogs.h"
 
 namespace lumidor {
@@ -24,14 +25,16 @@ class LivePreviewTest : public QObject {
 
     PresetEditorBox* editor() const { return form_->presetEditor(); }
     LivePreviewBox* preview() const { return form_->livePreview(); }
-    TALed* led(int n) const { return preview()->led(n); }
+    TALed* led(int n) const {
+        return test::control<TALed>(preview(), QStringLiteral("Led%1").arg(n));
+    }
     static QRgb shown(const TALed* led) {
         const QImage& image = led->shownImage();
         return image.pixel(image.width() / 2, image.height() / 2);
     }
     // What a user's choice in cbPWM does.
     void chooseMode(int mode) {
-        QComboBox* list = editor()->pwmList();
+        QComboBox* list = test::control<QComboBox>(editor(), QStringLiteral("cbPWM"));
         list->setCurrentIndex(mode);
         Q_EMIT list->activated(mode);
     }
@@ -68,13 +71,13 @@ private Q_SLOTS:
             p.grid.set(o, o, true);
             p.grid.set(o, 20, true);
         }
-        editor()->setPresets(p);
+        form_->loadPresets(p);
         QCOMPARE(preview()->step(), 0);
         for (int tick = 1; tick <= 22; ++tick) {
             form_->Timer1Timer();
             const int step = tick % 20;
             QCOMPARE(preview()->step(), step);
-            QCOMPARE(editor()->trackBar()->value(), step);
+            QCOMPARE(test::control<QSlider>(editor(), QStringLiteral("TrackBar1"))->value(), step);
             for (int o = 1; o <= kOutputs; ++o) {
                 QCOMPARE(led(o)->Value(), p.grid.at(o, step + 1));
             }
@@ -100,13 +103,13 @@ private Q_SLOTS:
         QCOMPARE(led(2)->TrueColor(), QColor(0, 0, 255));
 
         // A dark cell shows silver whatever the shade.
-        editor()->cellBox(cellNumber(1, 2))->setChecked(false);
+        test::cellBox(editor(), cellNumber(1, 2))->setChecked(false);
         form_->Timer1Timer();
         QCOMPARE(shown(led(1)), qRgb(0xC0, 0xC0, 0xC0));
     }
 
     void brightnessModeRules() {
-        QSlider* sim = editor()->simBar();
+        QSlider* sim = test::control<QSlider>(editor(), QStringLiteral("tbSim"));
         auto* eMin = form_->findChild<QLineEdit*>(QStringLiteral("eMinPWM"));
         QVERIFY(!sim->isEnabled() && !eMin->isEnabled());
 
@@ -144,12 +147,12 @@ private Q_SLOTS:
 
     void noModeSelectedTintsPanelsButTouchesNothingElse() {
         chooseMode(4);
-        QSlider* sim = editor()->simBar();
+        QSlider* sim = test::control<QSlider>(editor(), QStringLiteral("tbSim"));
         sim->setValue(20);
         const QColor before = led(1)->TrueColor();
         Presets p = editor()->presets();
         p.options.pwmMode = 7;
-        editor()->setPresets(p);
+        form_->loadPresets(p);
         form_->cbPWMChange();
         QCOMPARE(editor()->ledPanelsColour(), QColor(222, 222, 222));
         QVERIFY(!sim->isEnabled());
@@ -164,7 +167,7 @@ private Q_SLOTS:
         QTimer* timer = form_->timer1();
         QCOMPARE(timer->interval(), 50);
         runToStep(7);
-        QComboBox* axis = editor()->timeAxisList();
+        QComboBox* axis = test::control<QComboBox>(editor(), QStringLiteral("cbCasovaOsa"));
         axis->setCurrentIndex(5);
         Q_EMIT axis->activated(5);
         QCOMPARE(timer->interval(), 250);
@@ -172,7 +175,7 @@ private Q_SLOTS:
         timer->start();
         QTest::qWait(30);
         const int remaining = timer->remainingTime();
-        QComboBox* onOff = editor()->onOffList();
+        QComboBox* onOff = test::control<QComboBox>(editor(), QStringLiteral("cbZapVyp"));
         onOff->setCurrentIndex(3);
         Q_EMIT onOff->activated(3);
         // A restarted period would be back at its full length.

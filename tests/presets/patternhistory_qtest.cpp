@@ -7,12 +7,18 @@
 #include <functional>
 
 #include "presets/ui/preseteditorbox.h"
+#include "support/controls.h"
 
 namespace lumidor {
 
 // Undo and redo of every change to the pattern, and painting by dragging.
 class PatternHistoryTest : public QObject {
     Q_OBJECT
+
+    // cbVolbaRezimu, found as a user's tool finds it.
+    static EffectList* effectList(const QWidget* box) {
+        return test::control<EffectList>(box, QStringLiteral("cbVolbaRezimu"));
+    }
 
     std::unique_ptr<PresetEditorBox> makeBox() {
         auto box = std::make_unique<PresetEditorBox>(nullptr, [] { return Lang::English; });
@@ -36,12 +42,12 @@ class PatternHistoryTest : public QObject {
 
     // Press on `from`, pass over `path`, release: one drag.
     static void drag(PresetEditorBox& box, int from, const QList<int>& path) {
-        QCheckBox* start = box.cellBox(from);
+        QCheckBox* start = test::cellBox(&box, from);
         sendMouse(start, QEvent::MouseButtonPress, start, Qt::LeftButton);
         for (int n : path) {
-            sendMouse(start, QEvent::MouseMove, box.cellBox(n), Qt::LeftButton);
+            sendMouse(start, QEvent::MouseMove, test::cellBox(&box, n), Qt::LeftButton);
         }
-        QCheckBox* last = path.isEmpty() ? start : box.cellBox(path.last());
+        QCheckBox* last = path.isEmpty() ? start : test::cellBox(&box, path.last());
         sendMouse(start, QEvent::MouseButtonRelease, last, Qt::NoButton);
     }
 
@@ -51,13 +57,12 @@ private Q_SLOTS:
     // showed with it.
     void undoAndRedoAcrossAMixOfEdits() {
         auto box = makeBox();
-        QSignalSpy pwmRestored(box.get(), &PresetEditorBox::pwmModeRestored);
         const std::vector<std::pair<const char*, std::function<void()>>> edits{
             {"click", [&] { drag(*box, 38, {}); }},
             {"keyboard",
              [&] {
-                 box->cellBox(143)->setFocus();
-                 QTest::keyClick(box->cellBox(143), Qt::Key_Space);
+                 test::cellBox(box.get(), 143)->setFocus();
+                 QTest::keyClick(test::cellBox(box.get(), 143), Qt::Key_Space);
              }},
             {"drag",
              [&] {
@@ -67,43 +72,47 @@ private Q_SLOTS:
             {"effect",
              [&] {
                  box->cbVolbaRezimuDropDown();
-                 box->effectList()->setCurrentIndex(kRandomEffect);
+                 effectList(box.get())->setCurrentIndex(kRandomEffect);
                  box->cbVolbaRezimuChange();
              }},
             {"time axis",
              [&] {
-                 box->timeAxisList()->setFocus();
-                 QTest::keyClick(box->timeAxisList(), Qt::Key_Up);
+                 test::control<QComboBox>(box.get(), QStringLiteral("cbCasovaOsa"))->setFocus();
+                 QTest::keyClick(test::control<QComboBox>(box.get(), QStringLiteral("cbCasovaOsa")),
+                                 Qt::Key_Up);
              }},
             {"brightness",
              [&] {
-                 box->pwmList()->setFocus();
-                 QTest::keyClick(box->pwmList(), Qt::Key_Down);
+                 test::control<QComboBox>(box.get(), QStringLiteral("cbPWM"))->setFocus();
+                 QTest::keyClick(test::control<QComboBox>(box.get(), QStringLiteral("cbPWM")),
+                                 Qt::Key_Down);
              }},
             {"invert", [&] { box->BitBtnCheckBoxClick(3); }},
         };
         std::vector<Pattern> states{box->pattern()};
-        QStringList shown{box->effectList()->currentText()};
+        QStringList shown{effectList(box.get())->currentText()};
         for (const auto& [name, edit] : edits) {
             edit();
             QVERIFY2(box->pattern() != states.back(), name);
             states.push_back(box->pattern());
-            shown << box->effectList()->currentText();
+            shown << effectList(box.get())->currentText();
             QCOMPARE(box->undoStack()->count(), static_cast<int>(states.size()) - 1);
         }
         QCOMPARE(states[3].grid.litCount(), 2 + 4);  // the drag passed four cells
 
+        // Undo and redo bring the brightness mode back to the window's rules.
+        QSignalSpy pwmRestored(box.get(), &PresetEditorBox::pwmModeChanged);
         QUndoStack* undo = box->undoStack();
         for (size_t i = states.size() - 1; i > 0; --i) {
             undo->undo();
             QCOMPARE(box->pattern(), states[i - 1]);
-            QCOMPARE(box->effectList()->currentText(), shown[static_cast<qsizetype>(i - 1)]);
+            QCOMPARE(effectList(box.get())->currentText(), shown[static_cast<qsizetype>(i - 1)]);
         }
         QCOMPARE(pwmRestored.count(), 1);
         for (size_t i = 1; i < states.size(); ++i) {
             undo->redo();
             QCOMPARE(box->pattern(), states[i]);
-            QCOMPARE(box->effectList()->currentText(), shown[static_cast<qsizetype>(i)]);
+            QCOMPARE(effectList(box.get())->currentText(), shown[static_cast<qsizetype>(i)]);
         }
         QCOMPARE(pwmRestored.count(), 2);
 
@@ -121,24 +130,25 @@ private Q_SLOTS:
     // the state the first took, as one undo step.
     void dragPaintsOneState() {
         auto box = makeBox();
-        box->cellBox(9)->setChecked(true);
+        test::cellBox(box.get(), 9)->setChecked(true);
         box->recordChange();
         const Pattern start = box->pattern();
         drag(*box, 1, {});
-        QVERIFY(box->cell(1));
+        QVERIFY(box->presets().grid.cell(1));
         drag(*box, 1, {});
-        QVERIFY(!box->cell(1));
+        QVERIFY(!box->presets().grid.cell(1));
 
         const int steps = box->undoStack()->count();
         // Output 1, columns 1-4, then down to output 2; the lit cell 9 stays lit.
         drag(*box, 1, {5, 9, 13, 14});
         for (int n : {1, 5, 9, 13, 14}) {
-            QVERIFY2(box->cell(n), qPrintable(QString::number(n)));
+            QVERIFY2(box->presets().grid.cell(n), qPrintable(QString::number(n)));
         }
         QCOMPARE(box->undoStack()->count(), steps + 1);
         // Dragging from a lit cell clears.
         drag(*box, 5, {9, 13});
-        QVERIFY(!box->cell(5) && !box->cell(9) && !box->cell(13) && box->cell(1));
+        QVERIFY(!box->presets().grid.cell(5) && !box->presets().grid.cell(9) &&
+                !box->presets().grid.cell(13) && box->presets().grid.cell(1));
         box->undoStack()->undo();
         box->undoStack()->undo();
         box->undoStack()->undo();

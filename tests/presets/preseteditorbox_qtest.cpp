@@ -11,11 +11,17 @@
 
 #include "common/ui/updown.h"
 #include "presets/ui/preseteditorbox.h"
+#include "support/controls.h"
 
 namespace lumidor {
 
 class PresetEditorTest : public QObject {
     Q_OBJECT
+
+    // cbVolbaRezimu, found as a user's tool finds it.
+    static EffectList* effectList(const QWidget* box) {
+        return test::control<EffectList>(box, QStringLiteral("cbVolbaRezimu"));
+    }
 
     Lang lang_ = Lang::Czech;
 
@@ -45,35 +51,38 @@ private Q_SLOTS:
         }
         for (int o = 1; o <= kOutputs; ++o) {
             for (int c = 1; c <= kColumns; ++c) {
-                QCheckBox* cell = box->cellBox(cellNumber(o, c));
+                QCheckBox* cell = test::cellBox(box.get(), cellNumber(o, c));
                 QCOMPARE(cell->objectName(), QStringLiteral("CheckBox%1").arg(cellNumber(o, c)));
                 QCOMPARE(cell->cursor().shape(), Qt::CrossCursor);
                 const QPoint at = cell->mapTo(box.get(), QPoint(0, 0));
                 if (c > 1) {
-                    const QPoint left =
-                        box->cellBox(cellNumber(o, c - 1))->mapTo(box.get(), QPoint(0, 0));
+                    const QPoint left = test::cellBox(box.get(), cellNumber(o, c - 1))
+                                            ->mapTo(box.get(), QPoint(0, 0));
                     QCOMPARE(left.y(), at.y());
                     QVERIFY(left.x() < at.x());
                 }
                 if (o > 1) {
-                    QVERIFY(box->cellBox(cellNumber(o - 1, c))->mapTo(box.get(), QPoint(0, 0)).y() <
-                            at.y());
+                    QVERIFY(test::cellBox(box.get(), cellNumber(o - 1, c))
+                                ->mapTo(box.get(), QPoint(0, 0))
+                                .y() < at.y());
                 }
             }
         }
         // Outputs 1 and 2 lie on the panels a brightness mode tints.
-        QCOMPARE(box->cellBox(1)->parent()->objectName(), QStringLiteral("Panel1"));
-        QCOMPARE(box->cellBox(cellNumber(1, 11))->parent()->objectName(), QStringLiteral("Panel2"));
-        QCOMPARE(box->cellBox(2)->parent()->objectName(), QStringLiteral("Panel3"));
-        QCOMPARE(box->cellBox(cellNumber(2, 20))->parent()->objectName(), QStringLiteral("Panel4"));
-        QCOMPARE(box->cellBox(3)->parent(), box.get());
-        QVERIFY(box->cellBox(81) == nullptr);
+        QCOMPARE(test::cellBox(box.get(), 1)->parent()->objectName(), QStringLiteral("Panel1"));
+        QCOMPARE(test::cellBox(box.get(), cellNumber(1, 11))->parent()->objectName(),
+                 QStringLiteral("Panel2"));
+        QCOMPARE(test::cellBox(box.get(), 2)->parent()->objectName(), QStringLiteral("Panel3"));
+        QCOMPARE(test::cellBox(box.get(), cellNumber(2, 20))->parent()->objectName(),
+                 QStringLiteral("Panel4"));
+        QCOMPARE(test::cellBox(box.get(), 3)->parent(), box.get());
+        QVERIFY(test::cellBox(box.get(), 81) == nullptr);
     }
 
     void selectionButtonsWalkAllCellsAndShowPlaceholderOnce() {
         auto box = makeBox();
         QSignalSpy titles(box.get(), &PresetEditorBox::titleResetRequested);
-        QComboBox* effects = box->effectList();
+        QComboBox* effects = effectList(box.get());
         // An effect shown as chosen gives way to the placeholder.
         effects->setCurrentIndex(3);
         QSignalSpy effectChanges(effects, &QComboBox::activated);
@@ -85,8 +94,8 @@ private Q_SLOTS:
         QCOMPARE(effects->currentIndex(), 0);
         QCOMPARE(effects->currentText(), QStringLiteral("Předvolené efekty ..."));
 
-        box->cellBox(38)->setChecked(false);
-        box->cellBox(143)->setChecked(false);
+        test::cellBox(box.get(), 38)->setChecked(false);
+        test::cellBox(box.get(), 143)->setChecked(false);
         lang_ = Lang::English;
         QTest::mouseClick(child<QToolButton>(box.get(), QStringLiteral("btnReverseSelect")),
                           Qt::LeftButton);
@@ -107,9 +116,33 @@ private Q_SLOTS:
         // With an empty list the placeholder comes in the active language.
         auto fresh = makeBox();
         fresh->BitBtnCheckBoxClick(2);
-        QCOMPARE(fresh->grid().litCount(), kCellCount);  // any tag but 0 and 3 fills
-        QCOMPARE(fresh->effectList()->currentText(), QStringLiteral("Preset effect ..."));
-        QCOMPARE(fresh->effectList()->count(), kEffectCount + 1);
+        QCOMPARE(fresh->presets().grid.litCount(), kCellCount);  // any tag but 0 and 3 fills
+        QCOMPARE(effectList(fresh.get())->currentText(), QStringLiteral("Preset effect ..."));
+        QCOMPARE(effectList(fresh.get())->count(), kEffectCount + 1);
+    }
+
+    // Each edit the user makes is reported as the whole new presets; what the
+    // window gives the box to show is not.
+    void userEditsAreReportedAsTheNewPresets() {
+        auto box = makeBox();
+        QSignalSpy edits(box.get(), &PresetEditorBox::presetsEdited);
+        const auto last = [&edits] { return edits.last().first().value<Presets>(); };
+        Presets p;
+        p.options = {2, 3, 1, 20, 60};
+        box->show(p);
+        QCOMPARE(edits.count(), 0);
+        QCOMPARE(box->presets(), p);
+
+        test::cellBox(box.get(), 105)->click();
+        QVERIFY(last().grid.cell(105));
+        QCOMPARE(last().options, p.options);
+        test::control<QComboBox>(box.get(), QStringLiteral("cbPWM"))->setCurrentIndex(4);
+        QCOMPARE(last().options.pwmMode, 4);
+        test::control<UpDown>(box.get(), QStringLiteral("udPwmMax"))->stepDown();
+        QCOMPARE(last().options.pwmMax, 50);
+        box->BitBtnCheckBoxClick(1);
+        QCOMPARE(last().grid.litCount(), kCellCount);
+        QCOMPARE(last(), box->presets());
     }
 
     void timeAxisDrivesLabelsAndDuration() {
@@ -117,7 +150,7 @@ private Q_SLOTS:
         QCOMPARE(child<QLabel>(box.get(), QStringLiteral("lbTime4"))->text(),
                  QStringLiteral(",----------- 1000 ms --------]"));
         QSignalSpy durations(box.get(), &PresetEditorBox::columnDurationChanged);
-        QComboBox* axis = box->timeAxisList();
+        QComboBox* axis = test::control<QComboBox>(box.get(), QStringLiteral("cbCasovaOsa"));
         axis->setFocus();
         QTest::keyClick(axis, Qt::Key_Down);  // the user picks index 2
         QCOMPARE(axis->currentIndex(), 2);
@@ -129,7 +162,7 @@ private Q_SLOTS:
         QCOMPARE(durations.last().at(0).toInt(), 75);
 
         // On/off only re-applies the current axis.
-        QComboBox* onOff = box->onOffList();
+        QComboBox* onOff = test::control<QComboBox>(box.get(), QStringLiteral("cbZapVyp"));
         onOff->setFocus();
         QTest::keyClick(onOff, Qt::Key_Down);
         QCOMPARE(onOff->currentIndex(), 1);
@@ -220,7 +253,7 @@ private Q_SLOTS:
                  QStringLiteral("Výstup 8:"));
         QCOMPARE(child<QPushButton>(box.get(), QStringLiteral("BitBtn1"))->text(),
                  QStringLiteral("Zapsat předvolby"));
-        QVERIFY(!box->writeButton()->isEnabled());
+        QVERIFY(!test::control<QPushButton>(box.get(), QStringLiteral("BitBtn1"))->isEnabled());
         Presets p = box->presets();
         p.options.onOff = -1;
         p.options.pwmMode = 4;
@@ -228,7 +261,7 @@ private Q_SLOTS:
 
         box->BitBtnCheckBoxClick(0);
         box->applyLanguage(Lang::English);
-        QCOMPARE(box->effectList()->currentText(), QStringLiteral("Preset effect ..."));
+        QCOMPARE(effectList(box.get())->currentText(), QStringLiteral("Preset effect ..."));
         QCOMPARE(box->title(),
                  QStringLiteral("Preferences individual outputs RC Lumidors to program number 0:"));
         QCOMPARE(child<QLabel>(box.get(), QStringLiteral("Label3"))->text(),
@@ -239,12 +272,13 @@ private Q_SLOTS:
                  QStringLiteral("Section 2"));
         QCOMPARE(child<QLabel>(box.get(), QStringLiteral("lbSipka8"))->text(),
                  QStringLiteral("--->"));
-        QCOMPARE(box->timeAxisList()->currentText(),
+        QCOMPARE(test::control<QComboBox>(box.get(), QStringLiteral("cbCasovaOsa"))->currentText(),
                  QStringLiteral("Timing axis - 50 ms / column"));
-        QCOMPARE(box->onOffList()->currentIndex(), -1);
-        QCOMPARE(box->pwmList()->currentText(),
+        QCOMPARE(test::control<QComboBox>(box.get(), QStringLiteral("cbZapVyp"))->currentIndex(),
+                 -1);
+        QCOMPARE(test::control<QComboBox>(box.get(), QStringLiteral("cbPWM"))->currentText(),
                  QStringLiteral("Reversing control the brightness of output by RC transmitter"));
-        QCOMPARE(box->simBar()->statusTip(),
+        QCOMPARE(test::control<QSlider>(box.get(), QStringLiteral("tbSim"))->statusTip(),
                  QStringLiteral(
                      "Simulator stick of RC transmitter for controlling the brightness of output "
                      "No.1 and No.2"));
@@ -254,13 +288,13 @@ private Q_SLOTS:
         box->applyLanguage(Lang::Czech);
         QCOMPARE(child<QLabel>(box.get(), QStringLiteral("Label3"))->text(),
                  QStringLiteral("Výstup 3"));
-        QCOMPARE(box->pwmList()->currentIndex(), 4);
-        QCOMPARE(box->pwmList()->count(), 6);
-        QCOMPARE(box->onOffList()->count(), 10);
+        QCOMPARE(test::control<QComboBox>(box.get(), QStringLiteral("cbPWM"))->currentIndex(), 4);
+        QCOMPARE(test::control<QComboBox>(box.get(), QStringLiteral("cbPWM"))->count(), 6);
+        QCOMPARE(test::control<QComboBox>(box.get(), QStringLiteral("cbZapVyp"))->count(), 10);
         QCOMPARE(child<QToolButton>(box.get(), QStringLiteral("btnSelectAll"))->statusTip(),
                  QStringLiteral("Navolí všechny dostupné předvolby. "));
         // The time-axis hint stays Czech in both languages.
-        QCOMPARE(box->trackBar()->statusTip(),
+        QCOMPARE(test::control<QSlider>(box.get(), QStringLiteral("TrackBar1"))->statusTip(),
                  QStringLiteral(
                      "Časová základna RC Lumidoru v3.0. Periodicky se opakující smyčka 1000 ms."));
     }

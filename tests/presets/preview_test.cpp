@@ -43,6 +43,48 @@ TEST(PreviewShades, OtherModesLeaveColoursAlone) {
     }
 }
 
+// One step as the live preview and the model window draw it: each LED lit as
+// its output's cell in the step's column, colours only from modes 1 and 2.
+TEST(PreviewLeds, StatesAndColoursPerStep) {
+    Presets presets;  // output o lit in column o, every output in column 20
+    for (int o = 1; o <= kOutputs; ++o) {
+        presets.grid.set(o, o, true);
+        presets.grid.set(o, kColumns, true);
+    }
+    struct Case {
+        int mode;
+        int step;
+        const char* lit;  // Led1..Led8
+        int led1;         // x of the shade, -1: left alone
+        int led2;
+    };
+    const Case cases[] = {
+        {0, 0, "10000000", -1, -1},
+        {0, 4, "00001000", -1, -1},
+        {1, 9, "00000000", 0, 162},
+        {2, 1, "01000000", 144, 144},
+        {2, 19, "11111111", 162, 162},
+        {3, 2, "00100000", -1, -1},
+        {-1, 7, "00000001", -1, -1},
+        // A stray step shows nothing lit and sets no colour.
+        {1, 20, "00000000", -1, -1},
+        {2, -1, "00000000", -1, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.mode << "/" << c.step);
+        presets.options.pwmMode = c.mode;
+        const PreviewLeds leds = previewLeds(presets, c.step);
+        for (size_t i = 0; i < leds.lit.size(); ++i) {
+            EXPECT_EQ(leds.lit[i], c.lit[i] == '1') << "Led" << i + 1;
+        }
+        const auto shade = [](int x) {
+            return x < 0 ? std::nullopt : std::optional(QColor(x, x, 255));
+        };
+        EXPECT_EQ(leds.colours.led1, shade(c.led1));
+        EXPECT_EQ(leds.colours.led2, shade(c.led2));
+    }
+}
+
 struct StickCase {
     int mode;
     int position;

@@ -84,5 +84,41 @@ TEST(EditorLists, BothLanguagesMatchInCountAndPosition) {
     }
 }
 
+// What is kept, sent and stored is what the editor can show: a stray list
+// index is no selection, the PWM pair as the edits show it; the grid as given.
+TEST(ShownPresets, StrayIndexesAndPwmPairs) {
+    struct Case {
+        PresetOptions given;
+        PresetOptions shown;
+    };
+    const Case cases[] = {
+        {{1, 0, 0, 0, 100}, {1, 0, 0, 0, 100}},
+        {{5, 9, 5, 30, 70}, {5, 9, 5, 30, 70}},
+        {{6, 10, 6, 95, 140}, {-1, -1, -1, 90, 100}},
+        {{-3, -1, -7, 60, 20}, {-1, -1, -1, 60, 70}},
+    };
+    Presets p;
+    p.grid.setCell(180, true);
+    for (const Case& c : cases) {
+        p.options = c.given;
+        const Presets shown = shownPresets(p);
+        EXPECT_EQ(shown.options, c.shown) << c.given.timeAxis;
+        EXPECT_EQ(shown.grid, p.grid);
+    }
+}
+
+// A preset file and an undo step carry the grid and the three lists; the PWM
+// limits stay as they were.
+TEST(ShownPresets, PatternReplacesGridAndListsOnly) {
+    Presets before;
+    before.options = {1, 2, 3, 40, 80};
+    Presets file;
+    file.grid.setCell(7, true);
+    file.options = {5, 9, 0, 0, 100};
+    const Presets after = withPattern(before, patternOf(file));
+    EXPECT_EQ(after.grid, file.grid);
+    EXPECT_EQ(after.options, (PresetOptions{5, 9, 0, 40, 80}));
+}
+
 }  // namespace
 }  // namespace lumidor

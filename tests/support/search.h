@@ -7,7 +7,7 @@ namespace lumidor::test {
 // The labels a search leaves behind show a converter: what the user sees, and
 // what the write buttons follow.
 inline bool converterShown(const SearchResult& result) {
-    return result.labels && result.labels->present();
+    return result.labels && result.labels->present;
 }
 
 }  // namespace lumidor::test

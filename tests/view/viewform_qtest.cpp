@@ -14,6 +14,7 @@
 #include "presets/ui/aled.h"
 #include "presets/ui/livepreviewbox.h"
 #include "presets/ui/preseteditorbox.h"
+#include "support/controls.h"
 #include "support/files.h"
 #include "support/paintcounter.h"
 #include "support/recordingdialogs.h"
@@ -55,7 +56,9 @@ class ViewFormTest : public QObject {
             const LampSpec& spec = modelLamps()[i];
             if (spec.model == model) {
                 const bool same = view()->lamp(static_cast<int>(i))->Value() ==
-                                  form_->livePreview()->led(spec.output)->Value();
+                                  test::control<TALed>(form_->livePreview(),
+                                                       QStringLiteral("Led%1").arg(spec.output))
+                                      ->Value();
                 QVERIFY2(!following || same, spec.name);
             }
         }
@@ -77,7 +80,7 @@ private Q_SLOTS:
                 p.grid.set(o, c, ((o == 1 || o == 4 || o == 6 || o == 7) ? 1 : 0) == c % 2);
             }
         }
-        form_->presetEditor()->setPresets(p);
+        form_->loadPresets(p);
         form_->show();
     }
     void cleanup() { form_.reset(); }

@@ -69,7 +69,7 @@ QString InterfaceBox::nameCaption() const {
 }
 
 void InterfaceBox::showLabels(const ConverterLabels& labels) {
-    const bool present = labels.present();
+    const bool present = labels.present;
     QPalette pal = ftName->palette();
     if (present) {
         pal.setColor(QPalette::WindowText, QColor(0, 128, 0));

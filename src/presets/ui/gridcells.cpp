@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QSlider>
 
 #include "presets/editortexts.h"
@@ -104,6 +105,11 @@ void GridCells::buildRows() {
             box->installEventFilter(this);
             // From the keyboard; the mouse paints through eventFilter.
             connect(box, &QCheckBox::clicked, this, &GridCells::edited);
+            connect(box, &QCheckBox::toggled, this, [this, n](bool lit) {
+                if (!settingGrid_) {
+                    Q_EMIT cellToggled(n, lit);
+                }
+            });
             cells_[static_cast<size_t>(canonicalPosition(n))] = box;
         }
 
@@ -157,15 +163,8 @@ void GridCells::showTimeLabels(const std::array<const char*, 4>& labels) {
     }
 }
 
-PresetGrid GridCells::grid() const {
-    PresetGrid g;
-    for (int n : canonicalCellNumbers()) {
-        g.setCell(n, cells_[static_cast<size_t>(canonicalPosition(n))]->isChecked());
-    }
-    return g;
-}
-
 void GridCells::setGrid(const PresetGrid& grid) {
+    const QScopedValueRollback quiet(settingGrid_, true);
     for (int n : canonicalCellNumbers()) {
         cells_[static_cast<size_t>(canonicalPosition(n))]->setChecked(grid.cell(n));
     }

@@ -24,8 +24,8 @@ class GridCells : public QObject {
 public:
     explicit GridCells(QWidget* host);
 
-    PresetGrid grid() const;
     // Only the cells that change are touched, so each repaints at most once.
+    // Nothing is reported.
     void setGrid(const PresetGrid& grid);
     // Cell n (1..80, 101..180); nullptr for any other number.
     QCheckBox* cellBox(int number) const;
@@ -41,6 +41,8 @@ public:
     void setLedPanelsColour(const QColor& colour);
 
 Q_SIGNALS:
+    // The user (mouse, keyboard, drag) lit or darkened a cell.
+    void cellToggled(int number, bool lit);
     // A cell toggled from the keyboard, or a press-drag-release finished.
     void edited();
 
@@ -62,6 +64,7 @@ private:
     // A press on a cell starts painting: every cell the pointer passes takes
     // the state the first one took, until the button is released.
     bool painting_ = false;
+    bool settingGrid_ = false;
     bool paintLit_ = false;
 };
 

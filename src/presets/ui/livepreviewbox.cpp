@@ -5,7 +5,6 @@
 
 #include "common/ui/pictures.h"
 #include "presets/editortexts.h"
-#include "presets/preview.h"
 #include "presets/rowtops.h"
 #include "presets/ui/aled.h"
 
@@ -36,6 +35,7 @@ LivePreviewBox::LivePreviewBox(QWidget* parent) : QGroupBox(parent) {
     SpeedButton1->setFocusPolicy(Qt::NoFocus);
     SpeedButton1->setCursor(Qt::PointingHandCursor);
     SpeedButton1->setGeometry(16, 346, 307, 33);
+    connect(SpeedButton1, &QToolButton::clicked, this, &LivePreviewBox::modelRequested);
 
     applyLanguage(Lang::Czech);
 }
@@ -46,8 +46,20 @@ void LivePreviewBox::applyLanguage(Lang lang) {
     SpeedButton1->setStatusTip(kModelButtonHint(lang));
 }
 
-TALed* LivePreviewBox::led(int output) const {
-    return output >= 1 && output <= 8 ? leds_[static_cast<size_t>(output - 1)] : nullptr;
+void LivePreviewBox::show(const PreviewLeds& leds) {
+    showColours(leds.colours);
+    for (size_t i = 0; i < leds_.size(); ++i) {
+        leds_[i]->setValue(leds.lit[i]);
+    }
+}
+
+void LivePreviewBox::showColours(const LedColours& colours) {
+    if (colours.led1) {
+        leds_[0]->setTrueColor(*colours.led1);
+    }
+    if (colours.led2) {
+        leds_[1]->setTrueColor(*colours.led2);
+    }
 }
 
 int LivePreviewBox::advanceStep() {

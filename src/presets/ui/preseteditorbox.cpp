@@ -1,9 +1,9 @@
 #include "presets/ui/preseteditorbox.h"
 
 #include <QAbstractItemView>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -18,29 +18,11 @@
 #include "presets/preview.h"
 #include "presets/timeaxis.h"
 #include "presets/ui/gridcells.h"
+#include "presets/ui/gridkeyfilter.h"
 #include "presets/ui/patternundo.h"
 
 namespace lumidor {
 namespace {
-
-// The caption-less buttons show a glyph from the resources (":/glyphs/<glyph>.png").
-QToolButton* glyphButton(QWidget* parent, const char* name, const char* glyph, int x, int y) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(QIcon(QStringLiteral(":/glyphs/%1.png").arg(QLatin1String(glyph))));
-    button->setIconSize(QSize(24, 24));
-    button->setGeometry(x, y, 32, 32);
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
-}
-
-template <typename List = QComboBox>
-List* list(QWidget* parent, const char* name, QRect geometry) {
-    auto* box = new List(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(geometry);
-    return box;
-}
 
 // Lists narrower than their longest item open wide enough to read it.
 void fitDropDown(QComboBox* box) {
@@ -82,6 +64,7 @@ PresetEditorBox::PresetEditorBox(QWidget* parent, LangFn lang)
     : QGroupBox(parent), lang_(std::move(lang)), random_(std::random_device{}()) {
     setObjectName(QStringLiteral("GroupBox3"));
     cells_ = new GridCells(this);
+    gridKeys_ = new GridKeyFilter(this, [this](int n) { return cells_->cellBox(n); });
     buildLists();
     history_ = new PatternUndo(this, [this](const EditorState& s) { restoreFromHistory(s); });
     history_->restart(state());
@@ -96,79 +79,10 @@ PresetEditorBox::PresetEditorBox(QWidget* parent, LangFn lang)
     // On top of its siblings (it overlaps none) the bar's repaints need not
     // be checked against the hundreds of cells created after it.
     cells_->trackBar()->raise();
-}
-
-void PresetEditorBox::buildLists() {
-    cbVolbaRezimu = list<EffectList>(this, "cbVolbaRezimu", {8, 271, 236, 22});
-    cbVolbaRezimu->setCursor(Qt::PointingHandCursor);
-    btnOpenFile = glyphButton(this, "btnOpenFile", "open", 252, 266);
-    btnSaveFile = glyphButton(this, "btnSaveFile", "save", 288, 266);
-    btnUnselectAll = glyphButton(this, "btnUnselectAll", "clear", 336, 266);
-    btnSelectAll = glyphButton(this, "btnSelectAll", "fill", 372, 266);
-    btnReverseSelect = glyphButton(this, "btnReverseSelect", "invert", 408, 266);
-    btnUnselectAll->setProperty("Tag", 0);
-    btnSelectAll->setProperty("Tag", 1);
-    btnReverseSelect->setProperty("Tag", 3);
-
-    cbCasovaOsa = list<FittedList>(this, "cbCasovaOsa", {8, 306, 236, 22});
-    cbZapVyp = list<FittedList>(this, "cbZapVyp", {252, 306, 332, 22});
-    cbPWM = list<FittedList>(this, "cbPWM", {8, 334, 436, 22});
-    cbPWM->setCursor(Qt::PointingHandCursor);
-
-    auto pwmEdit = [this](const char* name, int x) {
-        auto* edit = new QLineEdit(this);
-        edit->setObjectName(QString::fromLatin1(name));
-        edit->setReadOnly(true);
-        edit->setCursor(Qt::SizeVerCursor);
-        edit->setGeometry(x, 362, 104, 22);
-        installFocusOnHover(edit);
-        return edit;
-    };
-    auto upDown = [this](const char* name, QLineEdit* buddy, int low, int high, int position) {
-        auto* ud = new UpDown(this);
-        ud->setObjectName(QString::fromLatin1(name));
-        ud->setCursor(Qt::SizeVerCursor);
-        ud->setGeometry(buddy->geometry().right() + 1, 362, 17, 22);
-        ud->setIncrement(kPwmStep);
-        ud->setMinimum(low);
-        ud->setMaximum(high);
-        ud->setPosition(position);
-        ud->setBuddy(buddy);
-        return ud;
-    };
-    eMinPWM = pwmEdit("eMinPWM", 8);
-    udPwmMin = upDown("udPwmMin", eMinPWM, kPwmMinLow, highestMinPwm(kPwmMaxHigh), kPwmMinLow);
-    eMaxPWM = pwmEdit("eMaxPWM", 136);
-    udPwmMax = upDown("udPwmMax", eMaxPWM, lowestMaxPwm(kPwmMinLow), kPwmMaxHigh, kPwmMaxHigh);
-    eMinPWMChange();
-    eMaxPWMChange();
-    setPwmLimitsEnabled(false);
-
-    tbSim = new QSlider(Qt::Horizontal, this);
-    tbSim->setObjectName(QStringLiteral("tbSim"));
-    tbSim->setRange(0, kStickMax);
-    tbSim->setTickPosition(QSlider::NoTicks);
-    tbSim->setCursor(Qt::PointingHandCursor);
-    tbSim->setGeometry(272, 362, 172, 22);
-    tbSim->setEnabled(false);
-
-    BitBtn1 = new QPushButton(this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(452, 334, 132, 50);
-    QFont writeFont = font();
-    writeFont.setPixelSize(12);
-    writeFont.setBold(true);
-    BitBtn1->setFont(writeFont);
-    BitBtn1->setCursor(Qt::PointingHandCursor);
-    BitBtn1->setEnabled(false);
-
-    cbCasovaOsa->addItems(timeAxisItems(Lang::Czech));
-    cbZapVyp->addItems(onOffItems(Lang::Czech));
-    cbPWM->addItems(pwmModeItems(Lang::Czech));
-    selectIndex(cbCasovaOsa, 1);
-    selectIndex(cbZapVyp, PresetOptions{}.onOff);
-    selectIndex(cbPWM, 0);
-    cbCasovaOsaChange();
+    // The column indicator only shows the preview; the keyboard passes it by.
+    cells_->trackBar()->setFocusPolicy(Qt::NoFocus);
+    btnOpenFile->setShortcut(QKeySequence::Open);
+    btnSaveFile->setShortcut(QKeySequence::Save);
 }
 
 void PresetEditorBox::connectControls() {
@@ -185,9 +99,22 @@ void PresetEditorBox::connectControls() {
     connect(cbVolbaRezimu, &EffectList::droppingDown, this,
             &PresetEditorBox::cbVolbaRezimuDropDown);
     connect(cbVolbaRezimu, &EffectList::closedUp, this, &PresetEditorBox::cbVolbaRezimuCloseUp);
+    connect(cbPWM, &QComboBox::activated, this, &PresetEditorBox::pwmModeChanged);
+    // Selected by the user (or a user's tool): code selects with signals blocked.
+    for (QComboBox* box : {cbCasovaOsa, cbZapVyp, cbPWM}) {
+        connect(box, &QComboBox::currentIndexChanged, this, &PresetEditorBox::listsEdited);
+    }
+    connect(cells_, &GridCells::cellToggled, this, [this](int n, bool lit) {
+        shown_.grid.setCell(n, lit);
+        Q_EMIT presetsEdited(shown_);
+    });
     connect(cells_, &GridCells::edited, this, &PresetEditorBox::recordChange);
     connect(udPwmMin, &UpDown::positionChanged, this, &PresetEditorBox::eMinPWMChange);
     connect(udPwmMax, &UpDown::positionChanged, this, &PresetEditorBox::eMaxPWMChange);
+    connect(tbSim, &QSlider::valueChanged, this, &PresetEditorBox::stickMoved);
+    connect(btnOpenFile, &QToolButton::clicked, this, &PresetEditorBox::openFileRequested);
+    connect(btnSaveFile, &QToolButton::clicked, this, &PresetEditorBox::saveFileRequested);
+    connect(BitBtn1, &QPushButton::clicked, this, &PresetEditorBox::writeRequested);
 }
 
 void PresetEditorBox::applyLanguage(Lang lang) {
@@ -195,6 +122,7 @@ void PresetEditorBox::applyLanguage(Lang lang) {
     // The cells show this hint; it also names the undo keys and the drag.
     setStatusTip(kEditorHint(lang) + kUndoKeysHint(lang));
     cells_->applyLanguage(lang);
+    gridKeys_->applyLanguage(lang);
     BitBtn1->setText(kWriteButton(lang));
     BitBtn1->setStatusTip(kWriteButtonHint(lang));
     eMinPWM->setStatusTip(kMinPwmHint(lang));
@@ -223,35 +151,32 @@ void PresetEditorBox::applyLanguage(Lang lang) {
     setTitleFile({});
 }
 
-PresetGrid PresetEditorBox::grid() const {
-    return cells_->grid();
+void PresetEditorBox::show(const Presets& presets) {
+    shown_ = shownPresets(presets);
+    cells_->setGrid(shown_.grid);
+    selectIndex(cbCasovaOsa, shown_.options.timeAxis);
+    selectIndex(cbZapVyp, shown_.options.onOff);
+    selectIndex(cbPWM, shown_.options.pwmMode);
+    showPwmPair({shown_.options.pwmMin, shown_.options.pwmMax}, eMinPWM, udPwmMin, eMaxPWM,
+                udPwmMax);
 }
 
-void PresetEditorBox::setGrid(const PresetGrid& grid) {
-    cells_->setGrid(grid);
-}
-
-Presets PresetEditorBox::presets() const {
-    Presets p;
-    p.grid = grid();
-    p.options.timeAxis = cbCasovaOsa->currentIndex();
-    p.options.onOff = cbZapVyp->currentIndex();
-    p.options.pwmMode = cbPWM->currentIndex();
-    p.options.pwmMin = udPwmMin->position();
-    p.options.pwmMax = udPwmMax->position();
-    return p;
+void PresetEditorBox::showEdit(const Presets& presets) {
+    show(presets);
+    Q_EMIT presetsEdited(shown_);
 }
 
 void PresetEditorBox::setPresets(const Presets& presets) {
-    setGrid(presets.grid);
-    selectIndex(cbCasovaOsa, presets.options.timeAxis);
-    selectIndex(cbZapVyp, presets.options.onOff);
-    selectIndex(cbPWM, presets.options.pwmMode);
-
-    showPwmPair(pwmPair(presets.options.pwmMin, presets.options.pwmMax), eMinPWM, udPwmMin, eMaxPWM,
-                udPwmMax);
+    show(presets);
     // A load starts the history afresh.
     forgetHistory();
+}
+
+void PresetEditorBox::listsEdited() {
+    shown_.options.timeAxis = cbCasovaOsa->currentIndex();
+    shown_.options.onOff = cbZapVyp->currentIndex();
+    shown_.options.pwmMode = cbPWM->currentIndex();
+    Q_EMIT presetsEdited(shown_);
 }
 
 void PresetEditorBox::forgetHistory() {
@@ -262,21 +187,8 @@ QUndoStack* PresetEditorBox::undoStack() const {
     return history_->stack();
 }
 
-QCheckBox* PresetEditorBox::cellBox(int number) const {
-    return cells_->cellBox(number);
-}
-
-bool PresetEditorBox::cell(int number) const {
-    const QCheckBox* box = cellBox(number);
-    return box != nullptr && box->isChecked();
-}
-
-QSlider* PresetEditorBox::trackBar() const {
-    return cells_->trackBar();
-}
-
 void PresetEditorBox::cbCasovaOsaChange() {
-    const auto axis = timeAxis(cbCasovaOsa->currentIndex());
+    const auto axis = timeAxis(shown_.options.timeAxis);
     if (!axis) {
         return;
     }
@@ -289,9 +201,9 @@ void PresetEditorBox::BitBtnCheckBoxClick(int tag) {
     titleFile_.clear();
     effects_.showPlaceholder();
     cbVolbaRezimu->display(effects_, lang_());
-    PresetGrid g = grid();
-    g.apply(selectionOfTag(tag));
-    setGrid(g);
+    Presets next = shown_;
+    next.grid.apply(selectionOfTag(tag));
+    showEdit(next);
     recordChange();
 }
 
@@ -304,6 +216,14 @@ void PresetEditorBox::cbVolbaRezimuCloseUp() {
 void PresetEditorBox::showPlaceholder() {
     effects_.showPlaceholder();
     cbVolbaRezimu->display(effects_, lang_());
+    // An undo back to here shows it too, not the effect it replaced.
+    history_->amend(state());
+}
+
+void PresetEditorBox::chooseEffect(int effect) {
+    cbVolbaRezimuDropDown();
+    selectIndex(cbVolbaRezimu, cbVolbaRezimu->findData(effect));
+    cbVolbaRezimuChange();
 }
 
 void PresetEditorBox::setRandomSeed(unsigned seed) {
@@ -320,28 +240,18 @@ void PresetEditorBox::cbVolbaRezimuChange() {
     }
     Q_EMIT titleResetRequested();
     titleFile_.clear();
-    setGrid(effect->grid);
-    selectIndex(cbCasovaOsa, effect->timeAxis);
+    Presets next = shown_;
+    next.grid = effect->grid;
+    next.options.timeAxis = effect->timeAxis;
+    next.options.onOff = effect->onOff;
+    showEdit(next);
     cbCasovaOsaChange();
-    selectIndex(cbZapVyp, effect->onOff);
     recordChange();
 }
 
 void PresetEditorBox::cbVolbaRezimuDropDown() {
     effects_.open();
     cbVolbaRezimu->dropPlaceholder();
-}
-
-Pattern PresetEditorBox::pattern() const {
-    return {grid(), {cbCasovaOsa->currentIndex(), cbZapVyp->currentIndex(), cbPWM->currentIndex()}};
-}
-
-void PresetEditorBox::setPattern(const Pattern& pattern) {
-    setGrid(pattern.grid);
-    selectIndex(cbCasovaOsa, pattern.options.timeAxis);
-    cbCasovaOsaChange();
-    selectIndex(cbZapVyp, pattern.options.onOff);
-    selectIndex(cbPWM, pattern.options.pwmMode);
 }
 
 EditorState PresetEditorBox::state() const {
@@ -358,25 +268,49 @@ void PresetEditorBox::setTitleFile(const QString& path) {
 }
 
 void PresetEditorBox::restoreFromHistory(const EditorState& state) {
-    const int pwmBefore = cbPWM->currentIndex();
-    setPattern(state.pattern);
+    const int pwmBefore = shown_.options.pwmMode;
+    showEdit(withPattern(shown_, state.pattern));
+    cbCasovaOsaChange();
     effects_.restore(state.effect);
     cbVolbaRezimu->display(effects_, lang_());
     titleFile_ = state.titleFile;
     Q_EMIT titleRestored(titleFile_);
-    if (cbPWM->currentIndex() != pwmBefore) {
-        Q_EMIT pwmModeRestored();
+    if (shown_.options.pwmMode != pwmBefore) {
+        Q_EMIT pwmModeChanged();
     }
 }
 
 void PresetEditorBox::eMinPWMChange() {
-    showPwmPair(pwmPair(udPwmMin->position(), udPwmMax->position()), eMinPWM, udPwmMin, eMaxPWM,
-                udPwmMax);
+    pwmEdited();
 }
 
 void PresetEditorBox::eMaxPWMChange() {
-    showPwmPair(pwmPair(udPwmMin->position(), udPwmMax->position()), eMinPWM, udPwmMin, eMaxPWM,
-                udPwmMax);
+    pwmEdited();
+}
+
+void PresetEditorBox::pwmEdited() {
+    const PwmPair pair = pwmPair(udPwmMin->position(), udPwmMax->position());
+    showPwmPair(pair, eMinPWM, udPwmMin, eMaxPWM, udPwmMax);
+    shown_.options.pwmMin = pair.min;
+    shown_.options.pwmMax = pair.max;
+    Q_EMIT presetsEdited(shown_);
+}
+
+void PresetEditorBox::showStep(int step) {
+    cells_->trackBar()->setValue(step);
+}
+
+void PresetEditorBox::showPwmMode(int mode) {
+    setLedPanelsColour(panelColour(mode));
+    tbSim->setEnabled(stickEnabled(mode));
+    if (const auto position = stickResetPosition(mode, tbSim->maximum())) {
+        tbSim->setValue(*position);
+    }
+    setPwmLimitsEnabled(pwmLimitsEnabled(mode));
+}
+
+void PresetEditorBox::setWriteEnabled(bool enabled) {
+    BitBtn1->setEnabled(enabled);
 }
 
 QColor PresetEditorBox::ledPanelsColour() const {

@@ -9,9 +9,7 @@
 #include "presets/presetgrid.h"
 #include "presets/ui/effectlist.h"
 
-class QCheckBox;
 class QUndoStack;
-class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QSlider;
@@ -20,13 +18,16 @@ class QToolButton;
 namespace lumidor {
 
 class GridCells;
+class GridKeyFilter;
 class PatternUndo;
 class UpDown;
 
 // GroupBox3: the 8 x 20 preset grid with its time axis, the selection and
 // file buttons, the effect list, the on/off and brightness lists, the MIN/MAX
 // PWM edits and the write-presets button. The cells, the effect list and the
-// history are parts of their own; this box puts them together.
+// history are parts of their own; this box puts them together. It shows the
+// presets it is given and reports each change the user makes as the new
+// presets; the window keeps them.
 class PresetEditorBox : public QGroupBox {
     Q_OBJECT
 public:
@@ -38,13 +39,14 @@ public:
     // this call on, applyLanguage leaves each to be fitted when it opens.
     void fitPopupsWhenOpened() { lazyPopups_ = true; }
 
-    // The whole preset state: grid cells, time axis, on/off, brightness mode, MIN/MAX PWM.
-    // Setting it selects list indexes without running their handlers (a stray
-    // index leaves the list without selection) and clamps the PWM positions.
-    Presets presets() const;
-    // The 160 cells alone.
-    PresetGrid grid() const;
-    void setGrid(const PresetGrid& grid);
+    // The presets shown: as last given, with the user's edits since.
+    const Presets& presets() const { return shown_; }
+    Pattern pattern() const { return patternOf(shown_); }
+    // Shows the presets as shownPresets makes them: list indexes are selected
+    // without their handlers and nothing is reported.
+    using QGroupBox::show;
+    void show(const Presets& presets);
+    // A load: shows them and starts the history afresh.
     void setPresets(const Presets& presets);
 
     // Applies the time axis: the four time labels and the column duration.
@@ -60,8 +62,10 @@ public:
     void cbVolbaRezimuChange();
     // The list opens: the placeholder leaves it, so only effects are offered.
     void cbVolbaRezimuDropDown();
+    // Effect `effect` chosen as from the opened list, and applied.
+    void chooseEffect(int effect);
     // The effect list shows its placeholder: the one it holds, or a new one
-    // at its head (selection buttons, preset files).
+    // at its head (selection buttons, preset files). The undo step shows it too.
     void showPlaceholder();
     // The effect number shown as chosen (the separator included), or -1.
     int selectedEffect() const { return effects_.effect().value_or(-1); }
@@ -69,10 +73,6 @@ public:
     // from the system's entropy source.
     void setRandomSeed(unsigned seed);
 
-    // The grid with its time axis, on/off and brightness lists. Setting it
-    // selects the lists without their handlers, then applies the time axis.
-    Pattern pattern() const;
-    void setPattern(const Pattern& pattern);
     // Every change to the pattern is one undo step, which also brings back
     // what the effect list and the window title showed. With the pattern
     // unchanged no step is made; the current one takes what they show now.
@@ -85,21 +85,13 @@ public:
     void eMinPWMChange();
     void eMaxPWMChange();
 
-    QPushButton* writeButton() const { return BitBtn1; }
-
-    // Cell n (1..80, 101..180); nullptr for any other number.
-    QCheckBox* cellBox(int number) const;
-    bool cell(int number) const;
-
-    QSlider* trackBar() const;
-    QSlider* simBar() const { return tbSim; }
-    QComboBox* pwmList() const { return cbPWM; }
-    QComboBox* timeAxisList() const { return cbCasovaOsa; }
-    QComboBox* onOffList() const { return cbZapVyp; }
-    EffectList* effectList() const { return cbVolbaRezimu; }
-    QToolButton* openFileButton() const { return btnOpenFile; }
-    QToolButton* saveFileButton() const { return btnSaveFile; }
-
+    // The column indicator shows the preview step (0..19).
+    void showStep(int step);
+    // What a brightness mode governs here: the panels' colour, the stick
+    // simulator (enabled in modes 3-5, moved to where the mode starts it) and
+    // the MIN/MAX PWM edits.
+    void showPwmMode(int mode);
+    void setWriteEnabled(bool enabled);
     // Background of the panels under outputs 1 and 2.
     QColor ledPanelsColour() const;
     void setLedPanelsColour(const QColor& colour);
@@ -107,24 +99,36 @@ public:
     void setPwmLimitsEnabled(bool enabled);
 
 Q_SIGNALS:
+    // The user changed the presets (a cell, a list, a limit, an effect, a
+    // selection button, undo or redo); they are now these.
+    void presetsEdited(const Presets& presets);
     // The column duration in ms, for Timer1.
     void columnDurationChanged(int ms);
     // A selection button or an effect asks for the plain window title.
     void titleResetRequested();
     // Undo or redo brings back the title that named `file` (empty: plain).
     void titleRestored(const QString& file);
-    // Undo or redo changed cbPWM; the brightness rule must follow it.
-    void pwmModeRestored();
+    // The user chose a brightness mode, or undo or redo brought another back.
+    void pwmModeChanged();
+    // The stick simulator moved, by the user or to where a mode starts it.
+    void stickMoved(int position);
+    void openFileRequested();  // btnOpenFile, or Ctrl+O
+    void saveFileRequested();  // btnSaveFile, or Ctrl+S
+    void writeRequested();     // BitBtn1
 
 private:
     void buildLists();
     void connectControls();
+    void listsEdited();
+    void pwmEdited();
+    void showEdit(const Presets& presets);
     EditorState state() const;
     void restoreFromHistory(const EditorState& state);
 
     LangFn lang_;
 
     GridCells* cells_ = nullptr;
+    GridKeyFilter* gridKeys_ = nullptr;
     EffectList* cbVolbaRezimu = nullptr;
     QToolButton* btnOpenFile = nullptr;
     QToolButton* btnSaveFile = nullptr;
@@ -141,6 +145,7 @@ private:
     UpDown* udPwmMax = nullptr;
     QPushButton* BitBtn1 = nullptr;
 
+    Presets shown_;
     EffectRandom random_;
     EffectChoice effects_;
     QString titleFile_;
