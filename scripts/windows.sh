@@ -6,6 +6,8 @@
 #                      build-win64/; then the portable zip and the installer
 #   windows.sh test    build, then the whole test suite as Windows programs
 #                      under Wine, then the installer tried as a user would
+#   windows.sh bench   a write against the wire's floor (bench/wire_bench) as a
+#                      Windows program under Wine (needs the dependency prefix)
 # The packages come from scripts/lumidor.sh (lib.sh's list), which calls this.
 set -euo pipefail
 
@@ -23,15 +25,19 @@ stage() { # name, command...
   echo "windows: $name done in $((SECONDS - start)) s"
 }
 
-build() {
-  stage "dependencies" bash scripts/win64-deps.sh "$prefix"
+configure_win() { # extra cmake args...
   # Only the dependency prefix and mingw's own folders are searched, so neither
   # the host's Qt nor the Linux simulator can be picked up.
   configure "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
     -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_FIND_ROOT_PATH="$prefix" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
-    -DLUMIDOR_BUILD_BENCHMARKS=OFF -DLUMIDOR_BUILD_TOOLS=OFF -DLUMIDOR_WERROR=ON
+    -DLUMIDOR_BUILD_TOOLS=OFF -DLUMIDOR_WERROR=ON "$@"
+}
+
+build() {
+  stage "dependencies" bash scripts/win64-deps.sh "$prefix"
+  configure_win -DLUMIDOR_BUILD_BENCHMARKS=OFF
   stage "cross-build" cmake --build "$dir" -j"$(nproc)"
   stage "zip and installer" cmake --build "$dir" --target windows_zip windows_installer
 }
@@ -80,11 +86,19 @@ case "${1:-}" in
     stage "installer tried as a user would" bash scripts/windows-installer-smoke.sh \
       "$dir"/rc-lumidor-*-win64-setup.exe "$dir/simulator/ftd2xx.dll"
     ;;
+  bench)
+    # Only the plain wire benchmark: Google Benchmark is not in the prefix.
+    configure_win -DLUMIDOR_BUILD_BENCHMARKS=ON
+    cmake --build "$dir" -j"$(nproc)" --target wire_bench
+    wine_prefix
+    WINEPATH="Z:$prefix/bin" wine "$dir/bench/wire_bench.exe" "${2:-10}"
+    wineserver -k || true
+    ;;
   wine-tests) # on the X server run_tests starts
     wine_tests
     ;;
   *)
-    echo "usage: $0 build|test" >&2
+    echo "usage: $0 build|test|bench [runs]" >&2
     exit 2
     ;;
 esac
