@@ -60,11 +60,15 @@ TEST_P(Exchange, WriteTwiceReadTheAnswer) {
               c.frame);
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(port.read(50), c.reply);
+    const QByteArray got = port.read(50);
     const bool complete = c.reply.endsWith('\r') || c.reply.size() == 50;
-    EXPECT_LT(clock.elapsed(), complete ? 200 : 1000);
-    if (!complete && !silent) {
+    // Bytes queued behind the carriage return may come along with it.
+    EXPECT_EQ(c.reply.endsWith('\r') ? got.left(c.reply.size()) : got, c.reply);
+    if (complete || silent) {
+        EXPECT_LT(clock.elapsed(), 1000);  // not the 3500 ms read timeout
+    } else {
         EXPECT_GE(clock.elapsed(), 290);
+        EXPECT_LT(clock.elapsed(), 2000);
     }
     port.close();
     EXPECT_TRUE(shown.isEmpty());
