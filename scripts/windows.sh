@@ -6,6 +6,8 @@
 #                      build-win64/; then the portable zip and the installer
 #   windows.sh test    build, then the whole test suite as Windows programs
 #                      under Wine, then the installer tried as a user would
+#   windows.sh bench [runs]  a write against the wire's floor (bench/wire_bench)
+#                      as a Windows program under Wine
 #   windows.sh wine-tests  the suite alone, on the virtual X server that
 #                      test starts for it
 # Each stage is named and timed (lib.sh's stage). The packages come from
@@ -19,15 +21,19 @@ dir=build-win64
 export WINEPREFIX="${LUMIDOR_WINEPREFIX:-$HOME/.local/share/lumidor-wine}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-cross_build() {
-  stage "dependencies" bash scripts/win64-deps.sh "$prefix"
+configure_win() { # extra cmake args...
   # Only the dependency prefix and mingw's own folders are searched, so neither
   # the host's Qt nor the Linux simulator can be picked up.
   configure "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
     -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_FIND_ROOT_PATH="$prefix" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
-    -DLUMIDOR_BUILD_BENCHMARKS=OFF -DLUMIDOR_BUILD_TOOLS=OFF -DLUMIDOR_WERROR=ON
+    -DLUMIDOR_BUILD_TOOLS=OFF -DLUMIDOR_WERROR=ON "$@"
+}
+
+cross_build() {
+  stage "dependencies" bash scripts/win64-deps.sh "$prefix"
+  configure_win -DLUMIDOR_BUILD_BENCHMARKS=OFF
   stage "cross-build" cmake --build "$dir" -j"$(nproc)"
   stage "zip and installer" cmake --build "$dir" --target windows_zip windows_installer
 }
@@ -76,11 +82,19 @@ case "${1:-}" in
     stage "installer tried as a user would" bash scripts/windows-installer-smoke.sh \
       "$dir"/rc-lumidor-*-win64-setup.exe "$dir/simulator/ftd2xx.dll"
     ;;
+  bench)
+    # Only the plain wire benchmark: Google Benchmark is not in the prefix.
+    configure_win -DLUMIDOR_BUILD_BENCHMARKS=ON
+    cmake --build "$dir" -j"$(nproc)" --target wire_bench
+    wine_prefix
+    WINEPATH="Z:$prefix/bin" wine "$dir/bench/wire_bench.exe" "${2:-10}"
+    wineserver -k || true
+    ;;
   wine-tests) # on the X server run_tests starts
     wine_tests
     ;;
   *)
-    echo "usage: $0 build | test | wine-tests (the suite alone, on the X server test starts)" >&2
+    echo "usage: $0 build | test | bench [runs] | wine-tests (the suite alone, on the X server test starts)" >&2
     exit 2
     ;;
 esac

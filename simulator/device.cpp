@@ -1,63 +1,41 @@
 // Stands in for the converter's vendor library, so the program and its tests
-// run without hardware: the listing, open, read and write calls over one
-// simulated port. The scenario (scenario.*) says what is plugged in and what
-// fails; the switch (switch.*) answers what was written.
+// run without hardware: the open, write, read and buffer calls over one
+// simulated port (setup.cpp: the listing and the port settings). The scenario
+// (scenario.*) says what is plugged in and what fails; the switch (switch.*)
+// answers what was written.
 
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
-#include <cstring>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "link/d2xxapi.h"
+#include "port.h"
 #include "scenario.h"
 #include "switch.h"
 
-#ifdef _WIN32
-#define LUMIDOR_SIM_EXPORT extern "C" __declspec(dllexport)
-#else
-#define LUMIDOR_SIM_EXPORT extern "C" __attribute__((visibility("default")))
-#endif
+namespace lumidor::sim {
+
+std::mutex g_mutex;
+Port g_port;
+Settings g_settings;
+Receive g_rx;
+
+d2xx::Handle handleFor(int device) {
+    return reinterpret_cast<d2xx::Handle>(static_cast<std::uintptr_t>(0x5100 + device));
+}
+
+bool valid(d2xx::Handle handle) {
+    return g_port.device >= 0 && handle == handleFor(g_port.device);
+}
+
+}  // namespace lumidor::sim
 
 namespace {
 
 using namespace lumidor::d2xx;
 using namespace lumidor::sim;
-using Clock = std::chrono::steady_clock;
-
-struct Port {
-    int device = -1;       // -1: closed
-    std::string opened;    // the description it was opened by
-    std::string received;  // bytes the switch got since the last answer
-    std::vector<std::pair<Clock::time_point, char>> reply;  // arrival time, byte
-    Clock::time_point lineFree{};
-};
-
-// Settings survive a close and a re-open, as the transfers rely on.
-struct Settings {
-    Dword baud = 9600;
-    Dword readTimeoutMs = 3500;
-    Dword writeTimeoutMs = 0;
-    std::uint8_t wordLength = 8, stopBits = 0, parity = 0;
-    std::uint16_t flow = 0;
-    std::uint8_t xon = 0x11, xoff = 0x13;
-};
-
-std::mutex g_mutex;
-Port g_port;
-Settings g_settings;
-int g_slowListingsLeft = 0;
-
-Handle handleFor(int device) {
-    return reinterpret_cast<Handle>(static_cast<std::uintptr_t>(0x5100 + device));
-}
-
-bool valid(Handle handle) {
-    return g_port.device >= 0 && handle == handleFor(g_port.device);
-}
 
 Clock::duration byteTime() {
     // Start bit, eight data bits, stop bit.
@@ -65,76 +43,52 @@ Clock::duration byteTime() {
     return std::chrono::microseconds(10'000'000 / baud);
 }
 
-// What was written so far gets its answer, starting when the last byte has
-// crossed the line.
+bool keepsBuffer() {
+    const char* v = env("LUMIDOR_SIM_BUFFER");
+    return v != nullptr && std::string(v) == "keep";
+}
+
+bool answersEachFrame() {
+    const char* v = env("LUMIDOR_SIM_ANSWERS");
+    return v != nullptr && std::string(v) == "each";
+}
+
+// What was written so far gets its answer: after the switch's delay once its
+// last byte has crossed, and behind whatever it is still sending.
 void answerPending() {
     if (g_port.received.empty()) {
         return;
     }
     const std::string text = replyTo(g_port.received);
     g_port.received.clear();
-    Clock::time_point at = std::max(g_port.lineFree, Clock::now());
+    const auto delay = std::chrono::milliseconds(envNumber("LUMIDOR_SIM_ANSWER_DELAY", 0));
+    Clock::time_point at = std::max(g_port.txFree + delay, g_rx.lineFree);
     for (char c : text) {
         at += byteTime();
-        g_port.reply.emplace_back(at, c);
+        g_rx.bytes.emplace_back(at, c);
     }
-    g_port.lineFree = at;
+    g_rx.lineFree = at;
 }
 
-void copyField(char* buffer, const std::string& text, std::size_t field) {
-    // A full field gets no terminating NUL, as the vendor's listing does.
-    const std::size_t n = std::min(text.size(), field);
-    std::memcpy(buffer, text.data(), n);
-    if (n < field) {
-        buffer[n] = '\0';
+// The bytes whose last bit has arrived by now.
+std::size_t arrived() {
+    const Clock::time_point now = Clock::now();
+    std::size_t n = 0;
+    while (n < g_rx.bytes.size() && g_rx.bytes[n].first <= now) {
+        ++n;
+    }
+    return n;
+}
+
+// Unless the scenario keeps it, the receive buffer starts empty at each open
+// and is dropped at the close.
+void forgetUnlessKept() {
+    if (!keepsBuffer()) {
+        g_rx = Receive{};
     }
 }
 
 }  // namespace
-
-LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_ListDevices(void* arg1, void* arg2, Dword flags) {
-    std::lock_guard lock(g_mutex);
-    if (auto failed =
-            enter("FT_ListDevices", std::to_string(reinterpret_cast<std::uintptr_t>(arg1)) + ", " +
-                                        std::to_string(flags))) {
-        return *failed;
-    }
-    const std::vector<Device> list = devices();
-    if (flags & kListNumberOnly) {
-        if (arg1 == nullptr) {
-            return kInvalidParameter;
-        }
-        *static_cast<Dword*>(arg1) = static_cast<Dword>(list.size());
-        // Each count starts a new search; its first descriptions come slowly.
-        g_slowListingsLeft = static_cast<int>(envNumber("LUMIDOR_SIM_SLOW_LISTING", 0));
-        return kOk;
-    }
-    if (!(flags & kListByIndex) || arg2 == nullptr) {
-        return kInvalidParameter;
-    }
-    const auto index = reinterpret_cast<std::uintptr_t>(arg1);
-    if (index >= list.size()) {
-        return kDeviceNotFound;
-    }
-    auto* buffer = static_cast<char*>(arg2);
-    if ((flags & 3) == kBySerialNumber) {
-        if (auto failed = failure("FT_ListDevices.serial")) {
-            return *failed;
-        }
-        copyField(buffer, list[index].serial, kSerialSize);
-        return kOk;
-    }
-    if ((flags & 3) == kByDescription) {
-        if (g_slowListingsLeft > 0) {
-            --g_slowListingsLeft;
-            buffer[0] = '\0';
-            return kOk;
-        }
-        copyField(buffer, list[index].description, kDescriptionSize);
-        return kOk;
-    }
-    return kInvalidParameter;
-}
 
 LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_OpenEx(void* arg, Dword flags, Handle* handle) {
     std::lock_guard lock(g_mutex);
@@ -156,6 +110,7 @@ LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_OpenEx(void* arg, Dword flags, Ha
             g_port = Port{};
             g_port.device = static_cast<int>(i);
             g_port.opened = name;
+            forgetUnlessKept();
             *handle = handleFor(g_port.device);
             return kOk;
         }
@@ -171,7 +126,10 @@ LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_Close(Handle handle) {
     if (!valid(handle)) {
         return kInvalidHandle;
     }
+    // The switch answers what it got even when nobody reads any more.
+    answerPending();
     g_port = Port{};
+    forgetUnlessKept();
     return kOk;
 }
 
@@ -194,10 +152,13 @@ LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_Write(Handle handle, void* buffer
         return kIoError;
     }
     // The call comes back once the bytes have crossed the line.
-    const Clock::time_point start = std::max(Clock::now(), g_port.lineFree);
-    g_port.lineFree = start + byteTime() * count;
-    std::this_thread::sleep_until(g_port.lineFree);
+    const Clock::time_point start = std::max(Clock::now(), g_port.txFree);
+    g_port.txFree = start + byteTime() * count;
+    std::this_thread::sleep_until(g_port.txFree);
     g_port.received.append(static_cast<const char*>(buffer), count);
+    if (answersEachFrame()) {
+        answerPending();
+    }
     *written = count;
     return kOk;
 }
@@ -225,8 +186,8 @@ LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_Read(Handle handle, void* buffer,
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     // Back when the count has arrived, or at the timeout with what has.
     Clock::time_point until = deadline;
-    if (count > 0 && g_port.reply.size() >= count) {
-        until = std::min(until, g_port.reply[count - 1].first);
+    if (count > 0 && g_rx.bytes.size() >= count) {
+        until = std::min(until, g_rx.bytes[count - 1].first);
     }
     // Pulling the converter out ends the wait at once, as the real one does.
     while (Clock::now() < until) {
@@ -237,126 +198,68 @@ LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_Read(Handle handle, void* buffer,
             return kIoError;
         }
     }
-    Dword n = 0;
+    const auto n = static_cast<Dword>(std::min<std::size_t>(count, arrived()));
     auto* out = static_cast<char*>(buffer);
-    const Clock::time_point now = Clock::now();
-    while (n < count && n < g_port.reply.size() && g_port.reply[n].first <= now) {
-        out[n] = g_port.reply[n].second;
-        ++n;
+    for (Dword i = 0; i < n; ++i) {
+        out[i] = g_rx.bytes[i].second;
     }
-    g_port.reply.erase(g_port.reply.begin(), g_port.reply.begin() + n);
+    g_rx.bytes.erase(g_rx.bytes.begin(), g_rx.bytes.begin() + n);
     *returned = n;
     trace("  <- " + hex(buffer, n));
     return kOk;
 }
 
-LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_SetBaudRate(Handle handle, Dword baud) {
+#ifndef LUMIDOR_SIM_NOFUNC
+LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_GetQueueStatus(Handle handle, Dword* rxBytes) {
     std::lock_guard lock(g_mutex);
-    if (auto failed = enter("FT_SetBaudRate", std::to_string(baud))) {
+    if (rxBytes != nullptr) {
+        *rxBytes = 0;
+    }
+    if (auto failed = enter("FT_GetQueueStatus", "")) {
         return *failed;
     }
     if (!valid(handle)) {
         return kInvalidHandle;
     }
-    if (baud == 0) {
-        return kInvalidBaudRate;
+    if (rxBytes == nullptr) {
+        return kInvalidParameter;
     }
-    g_settings.baud = baud;
+    if (pulledOut(g_port.opened)) {
+        return kIoError;
+    }
+    answerPending();
+    *rxBytes = static_cast<Dword>(arrived());
     return kOk;
 }
 
-LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_SetDataCharacteristics(Handle handle,
-                                                                      std::uint8_t wordLength,
-                                                                      std::uint8_t stopBits,
-                                                                      std::uint8_t parity) {
+// Empties what has arrived; bytes still on the line come in afterwards, as
+// they would.
+LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_Purge(Handle handle, Dword mask) {
     std::lock_guard lock(g_mutex);
-    if (auto failed = enter("FT_SetDataCharacteristics", std::to_string(wordLength) + ", " +
-                                                             std::to_string(stopBits) + ", " +
-                                                             std::to_string(parity))) {
+    if (auto failed = enter("FT_Purge", std::to_string(mask))) {
         return *failed;
     }
     if (!valid(handle)) {
         return kInvalidHandle;
     }
-    g_settings.wordLength = wordLength;
-    g_settings.stopBits = stopBits;
-    g_settings.parity = parity;
-    return kOk;
-}
-
-LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_SetFlowControl(Handle handle, std::uint16_t flow,
-                                                              std::uint8_t xon, std::uint8_t xoff) {
-    std::lock_guard lock(g_mutex);
-    if (auto failed = enter("FT_SetFlowControl", std::to_string(flow) + ", " + std::to_string(xon) +
-                                                     ", " + std::to_string(xoff))) {
-        return *failed;
+    if (pulledOut(g_port.opened)) {
+        return kIoError;
     }
-    if (!valid(handle)) {
-        return kInvalidHandle;
+    if (mask & kPurgeRx) {
+        g_rx.bytes.erase(g_rx.bytes.begin(),
+                         g_rx.bytes.begin() + static_cast<std::ptrdiff_t>(arrived()));
     }
-    g_settings.flow = flow;
-    g_settings.xon = xon;
-    g_settings.xoff = xoff;
-    return kOk;
-}
-
-#ifndef LUMIDOR_SIM_WITHOUT_SET_TIMEOUTS
-LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_SetTimeouts(Handle handle, Dword readMs,
-                                                           Dword writeMs) {
-    std::lock_guard lock(g_mutex);
-    if (auto failed =
-            enter("FT_SetTimeouts", std::to_string(readMs) + ", " + std::to_string(writeMs))) {
-        return *failed;
-    }
-    if (!valid(handle)) {
-        return kInvalidHandle;
-    }
-    g_settings.readTimeoutMs = readMs;
-    g_settings.writeTimeoutMs = writeMs;
     return kOk;
 }
 #endif
 
-LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_GetDriverVersion(Handle handle, Dword* version) {
-    std::lock_guard lock(g_mutex);
-    if (auto failed = enter("FT_GetDriverVersion", "")) {
-        return *failed;
-    }
-    if (!valid(handle)) {
-        return kInvalidHandle;
-    }
-    if (version == nullptr) {
-        return kInvalidParameter;
-    }
-    *version = envNumber("LUMIDOR_SIM_DRIVER_VERSION", 0x21216);
-    return kOk;
-}
-
-LUMIDOR_SIM_EXPORT Status LUMIDOR_D2XX_CALL FT_GetLibraryVersion(Dword* version) {
-    std::lock_guard lock(g_mutex);
-    if (auto failed = enter("FT_GetLibraryVersion", "")) {
-        return *failed;
-    }
-    if (version == nullptr) {
-        return kInvalidParameter;
-    }
-    *version = envNumber("LUMIDOR_SIM_LIBRARY_VERSION", 0x30215);
-    return kOk;
-}
-
 // The exports have exactly the types the program calls them through, calling
 // convention included.
-[[maybe_unused]] constexpr ListDevicesFn kListDevicesFits = &FT_ListDevices;
 [[maybe_unused]] constexpr OpenExFn kOpenExFits = &FT_OpenEx;
 [[maybe_unused]] constexpr CloseFn kCloseFits = &FT_Close;
 [[maybe_unused]] constexpr ReadFn kReadFits = &FT_Read;
 [[maybe_unused]] constexpr WriteFn kWriteFits = &FT_Write;
-[[maybe_unused]] constexpr SetBaudRateFn kSetBaudRateFits = &FT_SetBaudRate;
-[[maybe_unused]] constexpr SetDataCharacteristicsFn kSetDataCharacteristicsFits =
-    &FT_SetDataCharacteristics;
-[[maybe_unused]] constexpr SetFlowControlFn kSetFlowControlFits = &FT_SetFlowControl;
-#ifndef LUMIDOR_SIM_WITHOUT_SET_TIMEOUTS
-[[maybe_unused]] constexpr SetTimeoutsFn kSetTimeoutsFits = &FT_SetTimeouts;
+#ifndef LUMIDOR_SIM_NOFUNC
+[[maybe_unused]] constexpr GetQueueStatusFn kGetQueueStatusFits = &FT_GetQueueStatus;
+[[maybe_unused]] constexpr PurgeFn kPurgeFits = &FT_Purge;
 #endif
-[[maybe_unused]] constexpr GetDriverVersionFn kGetDriverVersionFits = &FT_GetDriverVersion;
-[[maybe_unused]] constexpr GetLibraryVersionFn kGetLibraryVersionFits = &FT_GetLibraryVersion;

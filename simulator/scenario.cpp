@@ -102,6 +102,14 @@ void trace(const std::string& line) {
     if (path == nullptr || *path == '\0') {
         return;
     }
+    // A program waiting for an answer asks for the queue every millisecond
+    // or so; one line stands for a run of such calls.
+    static std::string last;
+    const bool repeated = line == last && line.rfind("FT_GetQueueStatus", 0) == 0;
+    last = line;
+    if (repeated) {
+        return;
+    }
     // Binary, so a line ends in \n alone on Windows too.
     if (FILE* f = std::fopen(path, "ab")) {
         std::fprintf(f, "%s\n", line.c_str());

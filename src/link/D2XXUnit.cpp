@@ -203,4 +203,16 @@ D2xxStatus D2XXUnit::LibraryVersion(std::uint32_t& version) {
     return reported("FT_GetLibraryVersion", status);
 }
 
+D2xxStatus D2XXUnit::QueueStatus(std::uint32_t& rxBytes) {
+    d2xx::Dword value = 0;
+    const D2xxStatus status = call<d2xx::GetQueueStatusFn>("FT_GetQueueStatus", handle_, &value);
+    rxBytes = status.ok() ? value : 0;
+    return status;
+}
+
+D2xxStatus D2XXUnit::PurgeReceive() {
+    const D2xxStatus status = call<d2xx::PurgeFn>("FT_Purge", handle_, d2xx::kPurgeRx);
+    return status.isFunctionMissing() ? status : reported("FT_Purge", status);
+}
+
 }  // namespace lumidor

@@ -81,6 +81,14 @@ public:
     D2xxStatus DriverVersion(std::uint32_t& version);
     D2xxStatus LibraryVersion(std::uint32_t& version);
 
+    // ---- Later additions; a library without them still serves ----
+    // The bytes waiting in the receive buffer. Silent: the caller reads the
+    // old way when it fails.
+    D2xxStatus QueueStatus(std::uint32_t& rxBytes);
+    // Empties the receive buffer. A failure is reported, except a library
+    // that lacks the call: it never had it, and the transfers worked without.
+    D2xxStatus PurgeReceive();
+
     // Hands a failed call to the reporter as an error box text.
     void ReportStatus(const QString& operation, D2xxStatus status);
 

@@ -11,7 +11,6 @@ namespace {
 
 constexpr int kListingAttempts = 2000;
 constexpr std::uint32_t kBaudRate = 9600;
-constexpr std::uint32_t kReadTimeoutMs = 3500;
 constexpr std::uint32_t kWriteTimeoutMs = 1;
 constexpr int kNameShown = 9;
 

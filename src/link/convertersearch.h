@@ -13,6 +13,10 @@ namespace lumidor {
 
 class D2XXUnit;
 
+// The read timeout the search sets on the converter's port: how long a
+// transfer waits for the switch's answer.
+inline constexpr std::uint32_t kReadTimeoutMs = 3500;
+
 // What the converter labels show while there is no converter.
 inline constexpr const char* kNoConverterCaption = "---";
 

@@ -46,6 +46,10 @@ inline constexpr Dword kListByIndex = 0x40000000u;
 inline constexpr Dword kBySerialNumber = 1;
 inline constexpr Dword kByDescription = 2;
 
+// What FT_Purge empties: the receive and the transmit buffer.
+inline constexpr Dword kPurgeRx = 1;
+inline constexpr Dword kPurgeTx = 2;
+
 // Field sizes the listing calls fill.
 inline constexpr int kDescriptionSize = 64;
 inline constexpr int kSerialSize = 16;
@@ -71,6 +75,8 @@ using SetTimeoutsFn = Status(LUMIDOR_D2XX_CALL*)(Handle handle, Dword readTimeou
                                                  Dword writeTimeout);
 using GetDriverVersionFn = Status(LUMIDOR_D2XX_CALL*)(Handle handle, Dword* version);
 using GetLibraryVersionFn = Status(LUMIDOR_D2XX_CALL*)(Dword* version);
+using GetQueueStatusFn = Status(LUMIDOR_D2XX_CALL*)(Handle handle, Dword* rxBytes);
+using PurgeFn = Status(LUMIDOR_D2XX_CALL*)(Handle handle, Dword mask);
 
 // Where a function of the library is looked for, and what was missing.
 enum class Lookup { Found, LibraryMissing, FunctionMissing };

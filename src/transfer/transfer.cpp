@@ -31,6 +31,10 @@ TransferOutcome exchangeFrame(SwitchPort* port, const QString& description, cons
     if (port == nullptr || !port->open(description)) {
         return {TransferStatus::NotOpened, {}, Message{MsgKind::Error, kCannotConnect(lang)}};
     }
+    // The converter's buffer may outlive a close and a re-open, and the
+    // read ends at the first carriage return, so what followed an earlier
+    // answer may still wait there.
+    port->discardReceived();
     // The frame goes out twice back to back; only the second write's count
     // decides whether it got through (the binding reports a failed first one).
     port->write(frame);

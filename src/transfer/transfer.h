@@ -30,9 +30,9 @@ struct TransferOutcome {
 };
 
 // One exchange with the switch: open the converter listed under
-// `description`, write the frame twice back to back, read the reply, close.
-// A null port is a converter that cannot be opened. The port's own timeouts
-// bound the read; nothing here waits.
+// `description`, drop what an earlier exchange left unread, write the frame
+// twice back to back, read the reply, close. A null port is a converter that
+// cannot be opened. The port bounds the read; nothing here waits.
 TransferOutcome exchangeFrame(SwitchPort* port, const QString& description, const QByteArray& frame,
                               Lang lang);
 

@@ -86,17 +86,21 @@ private Q_SLOTS:
         QTest::mouseClick(child<QToolButton>("btnSelectAll"), Qt::LeftButton);
 
         // The open is the first call; everything after it finds no converter.
+        // The failed purge is told, and the queue that should stand in for it
+        // cannot be read either.
         sim_->set("LUMIDOR_SIM_UNPLUG_AFTER", "1");
         press(presetButton());
         const Message writeFailed{MsgKind::Error, QStringLiteral("FT_Write - General IO error...")};
         QCOMPARE(
             dialogs_->shown,
-            Messages({writeFailed,
+            Messages({{MsgKind::Error, QStringLiteral("FT_Purge - General IO error...")},
+                      writeFailed,
                       writeFailed,
                       {MsgKind::Error, QStringLiteral("Writing data was`t successfully "
                                                       "transferred to the RC Lumidors !!!")}}));
         QCOMPARE(traceCalls(trace_),
-                 (QStringList{u"FT_OpenEx"_s, u"FT_Write"_s, u"FT_Write"_s, u"FT_Close"_s}));
+                 (QStringList{u"FT_OpenEx"_s, u"FT_Purge"_s, u"FT_GetQueueStatus"_s, u"FT_Write"_s,
+                              u"FT_Write"_s, u"FT_Close"_s}));
         QVERIFY(!QFile::exists(settingsFile()));
         // No search ran: the converter is still shown.
         QCOMPARE(form_->interfaceBox()->nameCaption(), QStringLiteral("RC_LINKUP"));

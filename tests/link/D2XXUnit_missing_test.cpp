@@ -57,11 +57,21 @@ TEST_F(NoLibrary, EveryReportingOperationNamesItself) {
     EXPECT_EQ(unit.ReadDevice(50), 0u);
     EXPECT_TRUE(unit.lastIoStatus().isLibraryMissing());
     EXPECT_EQ(version, 7u);
+    EXPECT_TRUE(unit.PurgeReceive().isLibraryMissing());
+    std::uint32_t queued = 7;
+    EXPECT_TRUE(unit.QueueStatus(queued).isLibraryMissing());  // silent
+    EXPECT_EQ(queued, 0u);
 
-    const QStringList names{
-        u"GetFTDeviceSerialNo"_s,  u"FT_SetBaudRate"_s, u"FT_SetDataCharacteristics"_s,
-        u"FT_SetFlowControl"_s,    u"FT_SetTimeouts"_s, u"FT_GetDriverVersion"_s,
-        u"FT_GetLibraryVersion"_s, u"FT_Write"_s,       u"FT_Read"_s};
+    const QStringList names{u"GetFTDeviceSerialNo"_s,
+                            u"FT_SetBaudRate"_s,
+                            u"FT_SetDataCharacteristics"_s,
+                            u"FT_SetFlowControl"_s,
+                            u"FT_SetTimeouts"_s,
+                            u"FT_GetDriverVersion"_s,
+                            u"FT_GetLibraryVersion"_s,
+                            u"FT_Write"_s,
+                            u"FT_Read"_s,
+                            u"FT_Purge"_s};
     ASSERT_EQ(shown.size(), names.size());
     for (int i = 0; i < names.size(); ++i) {
         EXPECT_EQ(shown[i], (Message{MsgKind::Error, names[i] + kMissing}));

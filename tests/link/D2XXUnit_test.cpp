@@ -134,7 +134,7 @@ TEST_F(Binding, ReportingOperationsNameThemselves) {
     sim.set("LUMIDOR_SIM_FAIL",
             "FT_SetBaudRate:7,FT_SetDataCharacteristics:6,FT_SetFlowControl:17,"
             "FT_SetTimeouts:16,FT_GetDriverVersion:1,FT_GetLibraryVersion:25,FT_Write:10,"
-            "FT_Read:4");
+            "FT_Read:4,FT_Purge:6,FT_GetQueueStatus:4");
     std::uint32_t version = 0x1234;
     unit.SetBaudRate();
     unit.SetDataCharacteristics();
@@ -147,6 +147,11 @@ TEST_F(Binding, ReportingOperationsNameThemselves) {
     EXPECT_EQ(unit.ReadDevice(50), 0u);
     EXPECT_EQ(unit.lastIoStatus(), D2xxStatus::fromLibrary(4));
     EXPECT_EQ(version, 0x1234u);
+    EXPECT_EQ(unit.PurgeReceive(), D2xxStatus::fromLibrary(6));
+    // Silent: its caller falls back to a plain read, which reports.
+    std::uint32_t queued = 9;
+    EXPECT_EQ(unit.QueueStatus(queued), D2xxStatus::fromLibrary(4));
+    EXPECT_EQ(queued, 0u);
 
     const QStringList expected{u"FT_SetBaudRate - Invalid baud rate..."_s,
                                u"FT_SetDataCharacteristics - Invalid parameter..."_s,
@@ -155,7 +160,8 @@ TEST_F(Binding, ReportingOperationsNameThemselves) {
                                u"FT_GetDriverVersion - Invalid handle..."_s,
                                u"FT_GetLibraryVersion"_s,
                                u"FT_Write - Failed to write..."_s,
-                               u"FT_Read - General IO error..."_s};
+                               u"FT_Read - General IO error..."_s,
+                               u"FT_Purge - Invalid parameter..."_s};
     ASSERT_EQ(shown.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(shown[i], (Message{MsgKind::Error, expected[i]}));

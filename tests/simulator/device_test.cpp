@@ -34,6 +34,10 @@ TEST(SimulatorArguments, NullPointersAreRefusedBeforeUse) {
     EXPECT_EQ(read(handle, nullptr, 8, &count), kInvalidParameter);
     EXPECT_EQ(read(handle, buffer, 8, nullptr), kInvalidParameter);
     EXPECT_EQ(write(nullptr, buffer, 8, &count), kInvalidHandle);
+    const auto queue = function<GetQueueStatusFn>("FT_GetQueueStatus");
+    EXPECT_EQ(queue(handle, nullptr), kInvalidParameter);
+    EXPECT_EQ(queue(nullptr, &count), kInvalidHandle);
+    EXPECT_EQ(function<PurgeFn>("FT_Purge")(nullptr, kPurgeRx), kInvalidHandle);
     EXPECT_EQ(function<OpenExFn>("FT_OpenEx")(nullptr, kByDescription, &handle), kInvalidParameter);
     EXPECT_EQ(function<ListDevicesFn>("FT_ListDevices")(nullptr, nullptr, kListNumberOnly),
               kInvalidParameter);

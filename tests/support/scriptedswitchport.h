@@ -10,7 +10,7 @@
 namespace lumidor::test {
 
 // A converter that answers from a script and keeps a log of every call, so a
-// test can see the exact order of open, writes, read and close, and every
+// test can see the exact order of open, discard, writes, read and close, and every
 // byte put on the line.
 class ScriptedSwitchPort : public SwitchPort {
 public:
@@ -20,6 +20,7 @@ public:
         isOpen = canOpen;
         return canOpen;
     }
+    void discardReceived() override { log.append(QStringLiteral("discard")); }
     int write(const QByteArray& bytes) override {
         log.append(QStringLiteral("write %1").arg(bytes.size()));
         line.append(bytes);
