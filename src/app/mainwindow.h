@@ -4,9 +4,9 @@
 #include <QString>
 #include <memory>
 
+#include "app/rollingview.h"
 #include "app/session.h"
 #include "common/bilingual.h"
-#include "settings/rollingview.h"
 
 class QStatusBar;
 class QTimer;

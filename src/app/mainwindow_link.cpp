@@ -51,7 +51,7 @@ void TMainForm::searchOnce() {
     }
     if (result.buttonsEnabled) {
         GroupBox3->writeButton()->setEnabled(*result.buttonsEnabled);
-        GroupBox4->writeButton()->setEnabled(*result.buttonsEnabled);
+        GroupBox4->setWriteEnabled(*result.buttonsEnabled);
     }
     if (busy) {
         QGuiApplication::restoreOverrideCursor();

@@ -4,6 +4,7 @@
 
 #include "common/ui/dialogs.h"
 #include "presets/ui/preseteditorbox.h"
+#include "settings/configpanel.h"
 #include "settings/settingsfile.h"
 #include "settings/ui/configpanelbox.h"
 
@@ -17,7 +18,8 @@ void TMainForm::loadSettings() {
     }
     // An unreadable file gives the defaults, as a missing one does.
     GroupBox3->setPresets(presetsFromIni(read.ini));
-    GroupBox4->setValues(configFromIni(read.ini));
+    session_.doc.config = withinLimits(configFromIni(read.ini));
+    GroupBox4->show(session_.doc.config);
 
     // The configuration panel brings its own dependent controls in line. What
     // reaches across groups follows here: the time axis sets the preview's
@@ -66,7 +68,7 @@ bool TMainForm::storePresets() {
 }
 
 bool TMainForm::storeConfiguration() {
-    const StoreOutcome outcome = lumidor::storeConfiguration(settingsPath_, GroupBox4->values(),
+    const StoreOutcome outcome = lumidor::storeConfiguration(settingsPath_, session_.doc.config,
                                                              askBeforeOverwriting(*this));
     return reportStore(outcome, lang(), settingsPath_);
 }

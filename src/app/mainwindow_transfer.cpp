@@ -19,7 +19,7 @@ namespace {
 
 void setWriteButtonsEnabled(const TMainForm& form, bool enabled) {
     form.presetEditor()->writeButton()->setEnabled(enabled);
-    form.configPanel()->writeButton()->setEnabled(enabled);
+    form.configPanel()->setWriteEnabled(enabled);
 }
 
 // The busy state of a transfer: both write buttons off (the only guard
@@ -110,7 +110,7 @@ void TMainForm::BitBtn1Click() {
 }
 
 void TMainForm::BitBtn6Click() {
-    const ConfigValues values = GroupBox4->values();
+    const ConfigValues values = session_.doc.config;
     transferToSwitch(*this, TransferKind::Configuration, configurationTransferCheck(values, lang()),
                      configurationFrame(values));
 }
@@ -126,7 +126,7 @@ void TMainForm::setSwitchPort(std::unique_ptr<SwitchPort> port) {
 
 void TMainForm::connectTransfer() {
     connect(GroupBox3->writeButton(), &QPushButton::clicked, this, &TMainForm::BitBtn1Click);
-    connect(GroupBox4->writeButton(), &QPushButton::clicked, this, &TMainForm::BitBtn6Click);
+    connect(GroupBox4, &ConfigPanelBox::writeClicked, this, &TMainForm::BitBtn6Click);
 }
 
 }  // namespace lumidor

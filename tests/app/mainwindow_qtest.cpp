@@ -123,7 +123,7 @@ private Q_SLOTS:
             QStringLiteral("\r\r         Please install the required FTDI driver.")));
         QCOMPARE(dialogs.shown[1], Message({MsgKind::Warning, kFileMissingEn}));
         QVERIFY(!form.presetEditor()->writeButton()->isEnabled());
-        QVERIFY(!form.configPanel()->writeButton()->isEnabled());
+        QVERIFY(!form.findChild<QPushButton*>(QStringLiteral("BitBtn6"))->isEnabled());
         QCOMPARE(form.interfaceBox()->nameCaption(), QStringLiteral("---"));
     }
 

@@ -30,16 +30,16 @@ private:
     }
     // The write buttons belong to other groups; they exist once those are built.
     void expectButtons(bool enabled) const {
-        for (QPushButton* b :
-             {form_->presetEditor()->writeButton(), form_->configPanel()->writeButton()}) {
+        for (QPushButton* b : {form_->presetEditor()->writeButton(),
+                               form_->findChild<QPushButton*>(QStringLiteral("BitBtn6"))}) {
             if (b != nullptr) {
                 QCOMPARE(b->isEnabled(), enabled);
             }
         }
     }
     void setButtons(bool enabled) const {
-        for (QPushButton* b :
-             {form_->presetEditor()->writeButton(), form_->configPanel()->writeButton()}) {
+        for (QPushButton* b : {form_->presetEditor()->writeButton(),
+                               form_->findChild<QPushButton*>(QStringLiteral("BitBtn6"))}) {
             if (b != nullptr) {
                 b->setEnabled(enabled);
             }

@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ListCase{"CalStick", ConfigList::CalKnipl, 2, 0},
                       ListCase{"Neutral", ConfigList::Neutral, 3, 1},
                       ListCase{"Reverse1", ConfigList::Reverse1, 2, 0},
-                      ListCase{"Reverse2", ConfigList::Reverse0, 2, 0}));
+                      ListCase{"Reverse2", ConfigList::Reverse2, 2, 0}));
 
 // Numbers that are not list indexes: pulled into range rather than dropped.
 struct RangeCase {
@@ -220,7 +220,7 @@ TEST(SettingsStoreKeys, ConfigurationInFileOrder) {
 TEST(SettingsStoreKeys, InputsMapToTheirKeys) {
     ConfigValues c;
     c.list(ConfigList::Reverse1) = 1;
-    c.list(ConfigList::Reverse0) = 0;
+    c.list(ConfigList::Reverse2) = 0;
     c.stickLeft1 = 900;
     c.stickRight1 = 2000;
     c.stickLeft2 = 1300;
