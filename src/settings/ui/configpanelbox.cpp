@@ -36,14 +36,14 @@ void ConfigPanelBox::connectConfigPanel() {
     // activated fires for the user's picks only, never for indexes set in code.
     for (ConfigList l : allConfigLists()) {
         if (l == ConfigList::Prog) {
-            connect(list(l), &QComboBox::activated, this, &ConfigPanelBox::cbProgChange);
+            connect(lists_[at(l)], &QComboBox::activated, this, &ConfigPanelBox::cbProgChange);
         } else {
-            connect(list(l), &QComboBox::activated, this, [this, l] { listPicked(l); });
+            connect(lists_[at(l)], &QComboBox::activated, this, [this, l] { listPicked(l); });
         }
     }
     // The bars' handlers run on every position change, from code as well.
     for (ConfigNumber which : kAllConfigNumbers) {
-        if (QSlider* b = bar(which)) {
+        if (QSlider* b = bars_[at(which)]) {
             connect(b, &QSlider::valueChanged, this, [this, which] { barMoved(which); });
         }
     }
@@ -60,7 +60,7 @@ void ConfigPanelBox::setWriteEnabled(bool enabled) {
 void ConfigPanelBox::applyLanguage(Lang lang) {
     relabel(lang);
     for (ConfigNumber which : kAllConfigNumbers) {
-        if (bar(which) != nullptr) {
+        if (bars_[at(which)] != nullptr) {
             keepStickLimit(which, lang);
         }
     }
@@ -94,7 +94,7 @@ void ConfigPanelBox::relabel(Lang lang) {
 }
 
 void ConfigPanelBox::rebuild(ConfigList which, Lang lang) {
-    rebuildList(list(which), configListItems(which, lang), configItem(which).hint(lang));
+    rebuildList(lists_[at(which)], configListItems(which, lang), configItem(which).hint(lang));
 }
 
 // ---- Values -----------------------------------------------------------------
@@ -108,11 +108,11 @@ void ConfigPanelBox::showValues(const ConfigValues& values) {
     showing_ = true;
     shown_ = withinLimits(values);
     for (ConfigList l : allConfigLists()) {
-        selectIndex(list(l), shown_.list(l));
+        selectIndex(lists_[at(l)], shown_.list(l));
     }
     // The bars' handlers run on the way and rebuild their hints.
     for (ConfigNumber which : kAllConfigNumbers) {
-        if (QSlider* b = bar(which)) {
+        if (QSlider* b = bars_[at(which)]) {
             b->setValue(shown_.number(which));
             keepStickLimit(which, lang_());
         } else {

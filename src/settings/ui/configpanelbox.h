@@ -63,8 +63,11 @@ private:
     void showValues(const ConfigValues& values);
     void relabel(Lang lang);
     void rebuild(ConfigList which, Lang lang);
-    QComboBox* list(ConfigList which) const { return lists_[static_cast<size_t>(which)]; }
-    QSlider* bar(ConfigNumber which) const { return bars_[static_cast<size_t>(which)]; }
+    // The place of a list or a number in the arrays below.
+    template <typename Item>
+    static constexpr size_t at(Item item) {
+        return static_cast<size_t>(item);
+    }
 
     // configpanelbox_rules.cpp
     // A user's edit: the value shown changes, the rules follow, the edit is reported.

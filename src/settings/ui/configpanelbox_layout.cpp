@@ -78,7 +78,7 @@ void ConfigPanelBox::createLists() {
         box->setGeometry(x + place.shift, kListRowTop[place.row], kListWidth + place.widen,
                          kListHeight);
         box->setMaxVisibleItems(10);
-        lists_[static_cast<size_t>(l)] = box;
+        lists_[at(l)] = box;
     }
 }
 
@@ -158,7 +158,7 @@ void ConfigPanelBox::createStickArea() {
             const bool leftSide = item.encoding == NumberEncoding::LeftStick;
             limit->setGeometry(leftSide ? x : x + kHalfWidth - kLimitBarWidth, kRowBars,
                                kLimitBarWidth, kBarHeight);
-            bars_[static_cast<size_t>(n)] = limit;
+            bars_[at(n)] = limit;
         }
         auto* neutral = new NeutralBandBar(this);
         neutral->setObjectName(first ? QStringLiteral("tbNeutral1") : QStringLiteral("tbNeutral0"));

@@ -25,17 +25,17 @@ constexpr ConfigList kEngineDetailLists[] = {ConfigList::Cylinder, ConfigList::T
 
 void ConfigPanelBox::applyRules() {
     const ConfigEnabling e = configEnabling(shown_);
-    list(ConfigList::VoltageGuard)->setEnabled(e.voltageGuard);
+    lists_[at(ConfigList::VoltageGuard)]->setEnabled(e.voltageGuard);
     for (ConfigList l : kCarLightLists) {
-        list(l)->setEnabled(e.carLights);
+        lists_[at(l)]->setEnabled(e.carLights);
     }
     for (ConfigList l : kSoundBaseLists) {
-        list(l)->setEnabled(e.soundBase);
+        lists_[at(l)]->setEnabled(e.soundBase);
     }
     eVoltage->setEnabled(e.voltage);
     UpDown1->setEnabled(e.voltage);
     for (ConfigList l : kEngineDetailLists) {
-        list(l)->setEnabled(e.engineDetails);
+        lists_[at(l)]->setEnabled(e.engineDetails);
     }
     for (QSlider* b : bars_) {
         if (b != nullptr) {
@@ -48,7 +48,7 @@ void ConfigPanelBox::applyRules() {
 }
 
 void ConfigPanelBox::listPicked(ConfigList which) {
-    shown_.list(which) = list(which)->currentIndex();
+    shown_.list(which) = lists_[at(which)]->currentIndex();
     applyRules();
     cbNeutralChange();
     Q_EMIT configEdited(shown_);
@@ -67,7 +67,7 @@ void ConfigPanelBox::cbNeutralChange() {
 }
 
 void ConfigPanelBox::keepStickLimit(ConfigNumber which, Lang lang) {
-    QSlider* b = bar(which);
+    QSlider* b = bars_[at(which)];
     const int kept = configItem(which).kept.pull(b->value());
     if (kept != b->value()) {
         // Put back quietly: this is the handler the change would run again.
@@ -82,7 +82,7 @@ void ConfigPanelBox::keepStickLimit(ConfigNumber which, Lang lang) {
 void ConfigPanelBox::barMoved(ConfigNumber which) {
     keepStickLimit(which, lang_());
     if (!showing_) {
-        shown_.number(which) = bar(which)->value();
+        shown_.number(which) = bars_[at(which)]->value();
         Q_EMIT configEdited(shown_);
     }
 }
