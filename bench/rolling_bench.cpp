@@ -41,7 +41,7 @@ struct Window {
     // Runs the handler as the timer would until the animation stops; the
     // CPU time of each tick goes to `ticks`.
     void roll(int program, std::vector<double>* ticks) {
-        form.configPanel()->list(ConfigList::Prog)->setCurrentIndex(program);
+        form.findChild<QComboBox*>(QStringLiteral("cbProg"))->setCurrentIndex(program);
         form.configPanel()->cbProgChange();
         while (form.rollingTimer()->isActive()) {
             const double before = threadCpuMs();

@@ -28,14 +28,6 @@
 #include "view/ui/viewform.h"
 
 namespace lumidor {
-namespace {
-
-constexpr int kClientWidth = 964;
-constexpr int kClientHeight = 820;
-constexpr int kStatusBarHeight = 19;
-
-}  // namespace
-
 TMainForm::TMainForm(const QString& settingsDir, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -69,7 +61,7 @@ TMainForm::TMainForm(const QString& settingsDir, QWidget* parent) : QMainWindow(
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setFixedHeight(kStatusBarHeight);
+    StatusBar1->setFixedHeight(groupplaces::kStatusBarHeight);
     StatusBar1->setSizeGripEnabled(false);
     setStatusBar(StatusBar1);
     hints_ = new HintTracker(this, StatusBar1);
@@ -79,9 +71,9 @@ TMainForm::TMainForm(const QString& settingsDir, QWidget* parent) : QMainWindow(
     Timer1->setInterval(50);
     tmrRollingWindow = new QTimer(this);
     tmrRollingWindow->setObjectName(QStringLiteral("tmrRollingWindow"));
-    tmrRollingWindow->setInterval(20);
+    tmrRollingWindow->setInterval(kRollingIntervalMs);
 
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(groupplaces::kClientSize);
     // A preset file dropped anywhere on the window (mainwindow_open.cpp).
     setAcceptDrops(true);
 
@@ -102,6 +94,8 @@ void TMainForm::connectLifeCycle() {
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
     connect(GroupBox5, &LanguageBox::languageClicked, this, &TMainForm::LanguageClick);
     // The rolling view's animation attaches to this timer.
+    connect(GroupBox4, &ConfigPanelBox::configEdited, this,
+            [this](const ConfigValues& config) { session_.doc.config = config; });
     connect(GroupBox4, &ConfigPanelBox::rollingViewRequested, tmrRollingWindow,
             qOverload<>(&QTimer::start));
     connect(GroupBox3, &PresetEditorBox::titleResetRequested, this,

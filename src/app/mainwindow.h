@@ -5,10 +5,10 @@
 #include <array>
 #include <memory>
 
+#include "app/rollingview.h"
 #include "app/session.h"
 #include "common/bilingual.h"
 #include "presets/fileargument.h"
-#include "settings/rollingview.h"
 
 class QStatusBar;
 class QTimer;

@@ -8,11 +8,11 @@
 #include "app/aboutbox.h"
 #include "app/languagebox.h"
 #include "app/mainwindow.h"
+#include "app/rollingview.h"
 #include "link/ui/interfacebox.h"
 #include "presets/ui/livepreviewbox.h"
 #include "presets/ui/preseteditorbox.h"
 #include "settings/configvalues.h"
-#include "settings/rollingview.h"
 #include "settings/ui/configpanelbox.h"
 
 namespace lumidor {
@@ -110,8 +110,7 @@ void TMainForm::connectRolling() {
     // tick, so no tick pays for them.
     connect(GroupBox4, &ConfigPanelBox::rollingViewRequested, this, [this] {
         const bool moves =
-            !rollingTick(rollingLayout(), GroupBox4->list(ConfigList::Prog)->currentIndex())
-                 .finished;
+            !rollingTick(rollingLayout(), session_.doc.config.list(ConfigList::Prog)).finished;
         if (moves && isVisible() && slidingPictures(centralWidget()).isEmpty()) {
             for (QWidget* group :
                  std::array<QWidget*, 4>{GroupBox4, GroupBox1, GroupBox5, GroupBox6}) {
@@ -128,7 +127,7 @@ RollingLayout TMainForm::rollingLayout() const {
 
 void TMainForm::tmrRollingWindowTimer() {
     const RollingTick tick =
-        rollingTick(rollingLayout(), GroupBox4->list(ConfigList::Prog)->currentIndex());
+        rollingTick(rollingLayout(), session_.doc.config.list(ConfigList::Prog));
     const RollingLayout& to = tick.layout;
     const auto resizeClient = [this, &to] { setFixedSize(width(), to.clientHeight); };
 

@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "common/ui/dialogs.h"
+#include "settings/configpanel.h"
 #include "settings/settingsfile.h"
 #include "settings/ui/configpanelbox.h"
 
@@ -16,7 +17,8 @@ void TMainForm::loadSettings() {
     }
     // An unreadable file gives the defaults, as a missing one does.
     loadPresets(presetsFromIni(read.ini));
-    GroupBox4->setValues(configFromIni(read.ini));
+    session_.doc.config = withinLimits(configFromIni(read.ini));
+    GroupBox4->show(session_.doc.config);
 
     // The configuration panel brings its own dependent controls in line; the
     // program sets the layout.
@@ -61,7 +63,7 @@ bool TMainForm::storePresets() {
 }
 
 bool TMainForm::storeConfiguration() {
-    const StoreOutcome outcome = lumidor::storeConfiguration(settingsPath_, GroupBox4->values(),
+    const StoreOutcome outcome = lumidor::storeConfiguration(settingsPath_, session_.doc.config,
                                                              askBeforeOverwriting(*this));
     return reportStore(outcome, lang(), settingsPath_);
 }

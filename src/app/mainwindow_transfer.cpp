@@ -104,14 +104,14 @@ void TMainForm::BitBtn1Click() {
 }
 
 void TMainForm::BitBtn6Click() {
-    const ConfigValues values = GroupBox4->values();
+    const ConfigValues values = session_.doc.config;
     transferToSwitch(*this, TransferKind::Configuration, configurationTransferCheck(values, lang()),
                      configurationFrame(values));
 }
 
 void TMainForm::showWriteButtons(bool enabled) {
     GroupBox3->setWriteEnabled(enabled);
-    GroupBox4->writeButton()->setEnabled(enabled);
+    GroupBox4->setWriteEnabled(enabled);
 }
 
 void TMainForm::setSwitchPort(std::unique_ptr<SwitchPort> port) {
@@ -120,7 +120,7 @@ void TMainForm::setSwitchPort(std::unique_ptr<SwitchPort> port) {
 
 void TMainForm::connectTransfer() {
     connect(GroupBox3, &PresetEditorBox::writeRequested, this, &TMainForm::BitBtn1Click);
-    connect(GroupBox4->writeButton(), &QPushButton::clicked, this, &TMainForm::BitBtn6Click);
+    connect(GroupBox4, &ConfigPanelBox::writeClicked, this, &TMainForm::BitBtn6Click);
 }
 
 }  // namespace lumidor

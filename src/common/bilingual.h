@@ -4,8 +4,10 @@
 
 namespace lumidor {
 
-// The whole interface exists in Czech and English. Which one is active is read
-// from the language buttons at the moment a text is shown; nothing caches it.
+// The whole interface exists in Czech and English. The active one is kept in
+// one place, the main window's Session (app/session.h), set by the language
+// switch; widgets ask for it through a LangFn at the moment a text is shown,
+// and no text keeps the language it was built in.
 enum class Lang { Czech, English };
 
 // A constant Czech/English pair. Kept as raw UTF-8 literals so the texts in the

@@ -9,8 +9,10 @@
 namespace lumidor {
 
 // The twenty-one configuration lists, in the order of the settings file's
-// Configuration section. The names follow the controls (cb + name); input 2's
-// controls end in 0, so Reverse0 is input 2's reverse.
+// Configuration section. The names follow the controls (cb + name), except
+// that the core numbers the receiver inputs as the user and the settings file
+// do: input 2's controls end in 0 (cbReverse0, tbLeft0, tbRight0), its names
+// here end in 2 (Reverse2, StickLeft2, StickRight2).
 enum class ConfigList {
     Prog,
     Inicializace,
@@ -31,8 +33,8 @@ enum class ConfigList {
     Control,
     CalKnipl,
     Neutral,
-    Reverse1,  // input 1
-    Reverse0,  // input 2
+    Reverse1,
+    Reverse2,
 };
 inline constexpr int kConfigListCount = 21;
 
@@ -209,9 +211,22 @@ inline constexpr Bi kReverseHint{"Aktivace nebo deaktivace reverzní funkce RC L
 
 // ---- One row per list ----------------------------------------------------------
 
+// Where a list stands in the configuration panel: a row of the panel's layout,
+// top to bottom 1 to 10 (rows 6 and 8 hold the inputs' captions and bars), and
+// one of its four columns or the centre. `shift` and `widen` are the pixels a
+// list with long items borrows from a neighbour with short ones.
+enum class PanelColumn { First, Second, Third, Fourth, Centre };
+struct PanelPlace {
+    int row;
+    PanelColumn column;
+    int shift = 0;
+    int widen = 0;
+};
+
 // Everything the program knows about one list: the panel builds the control
 // from it, the settings file reads and writes its key, the frame puts its
-// index in place. Adding an item to a list is one more text above.
+// index in place. Adding an item to a list is one more text above; adding a
+// list is one more row below (and its items).
 struct ConfigListItem {
     const char* control;  // objectName of the combo box
     const char* iniKey;   // key in the settings file's Configuration section
@@ -224,38 +239,69 @@ struct ConfigListItem {
     // file's: warning winkers before the delay, the inputs' lists from the
     // reverses backwards, input 2 before input 1.
     int frameByte;
+    PanelPlace place;
+    // When a language switch rebuilds it, 0 first. The threshold's texts
+    // follow the guard list, the inputs' captions the calibration list.
+    int relabelRank;
 
     constexpr int count() const { return static_cast<int>(items.size()); }
     // A stored index outside the list leaves it without selection.
     constexpr bool holds(int index) const { return index >= 0 && index < count(); }
 };
 
-// Indexed by ConfigList: control, INI key, items, hint, default, frame byte.
+// Indexed by ConfigList: control, INI key, items, hint, default, frame byte;
+// place in the panel (row, column, shift, widen), relabelling rank.
+// clang-format off
 inline constexpr std::array<ConfigListItem, kConfigListCount> kConfigLists{{
-    {"cbProg", "Program", kProgItems, kProgHint, 0, 0},
-    {"cbInicializace", "Initialization", kInicializaceItems, kInicializaceHint, 1, 1},
-    {"cbInicBlik", "InitFlash", kInicBlikItems, kInicBlikHint, 1, 2},
-    {"cbFailSafe", "FailSafe", kFailSafeItems, kFailSafeHint, 1, 3},
-    {"cbNastavVysilacem", "ConfTrans", kNastavVysilacemItems, kNastavVysilacemHint, 1, 4},
-    {"cbIndikacniLED", "IndicationLED", kIndikacniLEDItems, kIndikacniLEDHint, 1, 5},
-    {"cbVoltageGuard", "VoltageGuard", kVoltageGuardItems, kVoltageGuardHint, 0, 6},
-    {"cbSmerovky_OnOff", "WinkersOnOff", kSmerovkyOnOffItems, kSmerovkyOnOffHint, 0, 9},
-    {"cbCornerSpeed", "CornerSpeed", kCornerSpeedItems, kCornerSpeedHint, 1, 10},
+    {"cbProg", "Program", kProgItems, kProgHint, 0, 0,
+     {1, PanelColumn::First}, 0},
+    {"cbInicializace", "Initialization", kInicializaceItems, kInicializaceHint, 1, 1,
+     {1, PanelColumn::Second}, 1},
+    {"cbInicBlik", "InitFlash", kInicBlikItems, kInicBlikHint, 1, 2,
+     {1, PanelColumn::Third}, 2},
+    {"cbFailSafe", "FailSafe", kFailSafeItems, kFailSafeHint, 1, 3,
+     {1, PanelColumn::Fourth}, 3},
+    {"cbNastavVysilacem", "ConfTrans", kNastavVysilacemItems, kNastavVysilacemHint, 1, 4,
+     {2, PanelColumn::First}, 4},
+    // The guard's "Don`t protect on-board voltage" needs more than a column
+    // even condensed; the indicator list beside it has only short items.
+    {"cbIndikacniLED", "IndicationLED", kIndikacniLEDItems, kIndikacniLEDHint, 1, 5,
+     {2, PanelColumn::Second, 0, -16}, 8},
+    {"cbVoltageGuard", "VoltageGuard", kVoltageGuardItems, kVoltageGuardHint, 0, 6,
+     {2, PanelColumn::Third, -16, 16}, 7},
+    {"cbSmerovky_OnOff", "WinkersOnOff", kSmerovkyOnOffItems, kSmerovkyOnOffHint, 0, 9,
+     {3, PanelColumn::First}, 9},
+    {"cbCornerSpeed", "CornerSpeed", kCornerSpeedItems, kCornerSpeedHint, 1, 10,
+     {3, PanelColumn::Second}, 10},
     {"cbProdlevaSmerovkyTime", "DelayWinkers", kProdlevaSmerovkyTimeItems,
-     kProdlevaSmerovkyTimeHint, 0, 12},
-    {"cbVarovneSmerovkyTime", "WarningWinkers", kVarovneSmerovkyTimeItems, kVarovneSmerovkyTimeHint,
-     1, 11},
-    {"cbSoundSpeed", "SoundSpeed", kSoundSpeedItems, kSoundSpeedHint, 2, 13},
-    {"cbEngineType", "EngineType", kEngineTypeItems, kEngineTypeHint, 0, 14},
-    {"cbCylinder", "NumCylinders", kCylinderItems, kCylinderHint, 2, 15},
-    {"cbTimeOff", "TimeEngineStall", kTimeOffItems, kTimeOffHint, 0, 16},
-    {"cbEngineShutDown", "EngineShutDown", kEngineShutDownItems, kEngineShutDownHint, 1, 17},
-    {"cbControl", "StopAccelerator", kControlItems, kControlHint, 0, 18},
-    {"cbCalKnipl", "CalStick", kCalKniplItems, kCalKniplHint, 0, 24},
-    {"cbNeutral", "Neutral", kNeutralItems, kNeutralHint, 1, 23},
-    {"cbReverse1", "Reverse1", kReverseItems, kReverseHint, 0, 22},
-    {"cbReverse0", "Reverse2", kReverseItems, kReverseHint, 0, 21},
+     kProdlevaSmerovkyTimeHint, 0, 12,
+     {3, PanelColumn::Third}, 11},
+    {"cbVarovneSmerovkyTime", "WarningWinkers", kVarovneSmerovkyTimeItems,
+     kVarovneSmerovkyTimeHint, 1, 11,
+     {3, PanelColumn::Fourth}, 12},
+    {"cbSoundSpeed", "SoundSpeed", kSoundSpeedItems, kSoundSpeedHint, 2, 13,
+     {4, PanelColumn::First}, 15},
+    {"cbEngineType", "EngineType", kEngineTypeItems, kEngineTypeHint, 0, 14,
+     {4, PanelColumn::Second}, 16},
+    {"cbCylinder", "NumCylinders", kCylinderItems, kCylinderHint, 2, 15,
+     {4, PanelColumn::Third}, 17},
+    {"cbTimeOff", "TimeEngineStall", kTimeOffItems, kTimeOffHint, 0, 16,
+     {5, PanelColumn::First}, 18},
+    {"cbEngineShutDown", "EngineShutDown", kEngineShutDownItems, kEngineShutDownHint, 1, 17,
+     {5, PanelColumn::Second}, 19},
+    // "Neutral pos. - extreme position" takes room from the empty fourth column.
+    {"cbControl", "StopAccelerator", kControlItems, kControlHint, 0, 18,
+     {5, PanelColumn::Third, 0, 22}, 20},
+    {"cbCalKnipl", "CalStick", kCalKniplItems, kCalKniplHint, 0, 24,
+     {7, PanelColumn::Centre}, 13},
+    {"cbNeutral", "Neutral", kNeutralItems, kNeutralHint, 1, 23,
+     {9, PanelColumn::Centre}, 14},
+    {"cbReverse1", "Reverse1", kReverseItems, kReverseHint, 0, 22,
+     {10, PanelColumn::First}, 5},
+    {"cbReverse0", "Reverse2", kReverseItems, kReverseHint, 0, 21,
+     {10, PanelColumn::Fourth}, 6},
 }};
+// clang-format on
 
 constexpr const ConfigListItem& configItem(ConfigList list) {
     return kConfigLists[static_cast<size_t>(list)];
@@ -273,10 +319,48 @@ constexpr std::span<const ConfigList> allConfigLists() {
     return kAllConfigLists;
 }
 
-static_assert(kConfigLists.size() == static_cast<size_t>(ConfigList::Reverse0) + 1,
+// Every list, in the order a language switch rebuilds them.
+inline constexpr auto kConfigListsByRelabelRank = [] {
+    std::array<ConfigList, kConfigListCount> order{};
+    for (size_t i = 0; i < order.size(); ++i) {
+        order[static_cast<size_t>(kConfigLists[i].relabelRank)] = static_cast<ConfigList>(i);
+    }
+    return order;
+}();
+
+static_assert(kConfigLists.size() == static_cast<size_t>(ConfigList::Reverse2) + 1,
               "one row per list");
 static_assert(std::ranges::all_of(kConfigLists,
                                   [](const ConfigListItem& l) { return l.holds(l.defaultIndex); }),
               "every default is an item of its list");
+
+constexpr bool eachRankOnce() {
+    std::array<int, kConfigListCount> uses{};
+    for (const ConfigListItem& l : kConfigLists) {
+        if (l.relabelRank < 0 || l.relabelRank >= kConfigListCount) {
+            return false;
+        }
+        ++uses[static_cast<size_t>(l.relabelRank)];
+    }
+    return std::ranges::all_of(uses, [](int n) { return n == 1; });
+}
+static_assert(eachRankOnce(), "every list is relabelled exactly once");
+
+constexpr bool eachPlaceOnce() {
+    for (size_t i = 0; i < kConfigLists.size(); ++i) {
+        const PanelPlace& a = kConfigLists[i].place;
+        if (a.row < 1 || a.row > 10) {
+            return false;
+        }
+        for (size_t j = i + 1; j < kConfigLists.size(); ++j) {
+            const PanelPlace& b = kConfigLists[j].place;
+            if (a.row == b.row && a.column == b.column) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(eachPlaceOnce(), "every list has a place of its own in the panel");
 
 }  // namespace lumidor

@@ -31,23 +31,23 @@ QString voltageText(int tenths, Lang lang) {
 }
 
 int keepLeftLimit(int position) {
-    if (position <= kLeftKeptMin) {
-        position = kLeftKeptMin;
-    }
-    if (position >= kLeftKeptMax) {
-        position = kLeftKeptMax;
-    }
-    return position;
+    return kLeftStickKept.pull(position);
 }
 
 int keepRightLimit(int position) {
-    if (position <= kRightKeptMin) {
-        position = kRightKeptMin;
+    return kRightStickKept.pull(position);
+}
+
+ConfigValues withinLimits(ConfigValues values) {
+    for (ConfigList l : allConfigLists()) {
+        if (!configItem(l).holds(values.list(l))) {
+            values.list(l) = -1;
+        }
     }
-    if (position >= kRightKeptMax) {
-        position = kRightKeptMax;
+    for (const ConfigNumberItem& n : kConfigNumbers) {
+        values.*n.value = n.kept.pull(n.range.pull(values.*n.value));
     }
-    return position;
+    return values;
 }
 
 QString stickLimitHint(int position, Lang lang) {
@@ -77,6 +77,11 @@ ConfigEnabling configEnabling(int program, int engine, int calibration, int guar
     e.engineDetails = e.soundBase && engine != kSirenEngine;
     e.stickLimits = calibration == 1;
     return e;
+}
+
+ConfigEnabling configEnabling(const ConfigValues& values) {
+    return configEnabling(values.list(ConfigList::Prog), values.list(ConfigList::EngineType),
+                          values.list(ConfigList::CalKnipl), values.list(ConfigList::VoltageGuard));
 }
 
 }  // namespace lumidor

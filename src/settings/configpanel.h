@@ -33,14 +33,15 @@ QString voltageText(int tenths, Lang lang);
 
 // ---- Stick limits ----------------------------------------------------------
 
-// What the switch accepts, narrower than the bars' own ranges (kConfigNumbers).
-inline constexpr int kLeftKeptMin = 896;
-inline constexpr int kLeftKeptMax = 1376;
-inline constexpr int kRightKeptMin = 1632;
-inline constexpr int kRightKeptMax = 2112;
-
+// A bar's position put back within what the switch accepts, narrower than
+// the bars' own ranges (kConfigNumbers).
 int keepLeftLimit(int position);
 int keepRightLimit(int position);
+
+// The configuration as the panel shows it and the document holds it: a list
+// index outside its list becomes no selection, every number is pulled into
+// its control's range and then within the limits the panel keeps.
+ConfigValues withinLimits(ConfigValues values);
 
 // Hint (status bar and tool tip) of a stick-limit bar at this position.
 QString stickLimitHint(int position, Lang lang);
@@ -77,5 +78,6 @@ struct ConfigEnabling {
 // program, engine, calibration, guard: the indexes of cbProg, cbEngineType,
 // cbCalKnipl and cbVoltageGuard, each -1 when the list has no selection.
 ConfigEnabling configEnabling(int program, int engine, int calibration, int guard);
+ConfigEnabling configEnabling(const ConfigValues& values);
 
 }  // namespace lumidor

@@ -36,27 +36,32 @@ constexpr int kFixedConfigurationBytes[] = {19, 20};
 constexpr int kFixedConfigurationByte = 0x0F;
 
 // Each payload byte has exactly one source: a list, a number (the voltage
-// takes two), or a fixed byte.
+// takes two), or a fixed byte; an offset past the payload does not compile.
 constexpr bool configurationBytesEachFilledOnce() {
     std::array<int, kConfigurationPayloadLength> uses{};
-    const auto use = [&uses](int offset) {
-        if (offset >= 0 && offset < kConfigurationPayloadLength) {
-            ++uses[static_cast<size_t>(offset)];
+    bool inside = true;
+    const auto use = [&](int offset) {
+        if (offset < 0 || offset >= kConfigurationPayloadLength) {
+            inside = false;
+            return;
         }
+        ++uses[static_cast<size_t>(offset)];
     };
     for (const ConfigListItem& l : kConfigLists) {
         use(l.frameByte);
     }
     for (const ConfigNumberItem& n : kConfigNumbers) {
-        use(n.frameByte);
+        for (int i = 0; i < frameBytes(n.encoding); ++i) {
+            use(n.frameByte + i);
+        }
     }
-    use(configItem(ConfigNumber::Voltage).frameByte + 1);
     for (int offset : kFixedConfigurationBytes) {
         use(offset);
     }
-    return std::all_of(uses.begin(), uses.end(), [](int n) { return n == 1; });
+    return inside && std::all_of(uses.begin(), uses.end(), [](int n) { return n == 1; });
 }
-static_assert(configurationBytesEachFilledOnce());
+static_assert(configurationBytesEachFilledOnce(),
+              "every configuration byte has one source within the payload");
 
 constexpr bool presetOptionsFollowTheGrid() {
     int offset = 2 * kColumns;
@@ -140,17 +145,24 @@ QByteArray configurationPayload(const ConfigValues& v) {
     for (ConfigList l : allConfigLists()) {
         put(configItem(l).frameByte, v.list(l));
     }
-    // Tenths of a volt as two decimal digits: 45 -> 4, 5.
-    const int voltageByte = configItem(ConfigNumber::Voltage).frameByte;
-    put(voltageByte, v.voltage / 10);
-    put(voltageByte + 1, v.voltage % 10);
+    for (const ConfigNumberItem& n : kConfigNumbers) {
+        const int value = v.*n.value;
+        switch (n.encoding) {
+            case NumberEncoding::TwoDigits:
+                put(n.frameByte, value / 10);
+                put(n.frameByte + 1, value % 10);
+                break;
+            case NumberEncoding::LeftStick:
+                put(n.frameByte, stickLeftCode(value));
+                break;
+            case NumberEncoding::RightStick:
+                put(n.frameByte, stickRightCode(value));
+                break;
+        }
+    }
     for (int offset : kFixedConfigurationBytes) {
         put(offset, kFixedConfigurationByte);
     }
-    put(configItem(ConfigNumber::StickLeft1).frameByte, stickLeftCode(v.stickLeft1));
-    put(configItem(ConfigNumber::StickRight1).frameByte, stickRightCode(v.stickRight1));
-    put(configItem(ConfigNumber::StickLeft2).frameByte, stickLeftCode(v.stickLeft2));
-    put(configItem(ConfigNumber::StickRight2).frameByte, stickRightCode(v.stickRight2));
     return payload;
 }
 

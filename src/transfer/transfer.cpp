@@ -22,7 +22,7 @@ constexpr Bi kMissingSelection{"Neplatné nastavení, chybí volba v některé r
 // a selection, as 0xFF.
 constexpr std::array<ConfigList, 8> kRequiredConfigLists{
     ConfigList::Prog,     ConfigList::Inicializace, ConfigList::InicBlik, ConfigList::Neutral,
-    ConfigList::FailSafe, ConfigList::Reverse0,     ConfigList::Reverse1, ConfigList::SoundSpeed};
+    ConfigList::FailSafe, ConfigList::Reverse2,     ConfigList::Reverse1, ConfigList::SoundSpeed};
 
 }  // namespace
 

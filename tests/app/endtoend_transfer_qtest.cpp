@@ -152,7 +152,8 @@ private Q_SLOTS:
         drawPresets();
         ConfigValues v;
         v.lists = {0, 4, 0, 2, 0, 0, 1, 1, 2, 3, 2, 4, 3, 0, 2, 2, 1, 1, 2, 1, 1};
-        form_->configPanel()->setValues(v);
+        form_->session().doc.config = v;
+        form_->configPanel()->show(v);
         useLanguage(Lang::Czech);
         press(presetButton());
         QCOMPARE(traceWrites(trace_), (QStringList{kDrawnFrame, kDrawnFrame}));
@@ -167,7 +168,7 @@ private Q_SLOTS:
         useLanguage(Lang::Czech);
         press(configurationButton());
         QCOMPARE(traceWrites(trace_), configurationFrames);
-        QCOMPARE(form_->configPanel()->values(), v);
+        QCOMPARE(form_->session().doc.config, v);
 
         sim_->set("LUMIDOR_SIM_REPLY", "silent");
         press(presetButton());

@@ -123,9 +123,8 @@ private Q_SLOTS:
         QVERIFY(dialogs.shown[0].text.endsWith(
             QStringLiteral("\r\r         Please install the required FTDI driver.")));
         QCOMPARE(dialogs.shown[1], Message({MsgKind::Warning, kFileMissingEn}));
-        QVERIFY(!test::control<QPushButton>(form.presetEditor(), QStringLiteral("BitBtn1"))
-                     ->isEnabled());
-        QVERIFY(!form.configPanel()->writeButton()->isEnabled());
+        QVERIFY(!form.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->isEnabled());
+        QVERIFY(!form.findChild<QPushButton*>(QStringLiteral("BitBtn6"))->isEnabled());
         QCOMPARE(form.interfaceBox()->nameCaption(), QStringLiteral("---"));
     }
 

@@ -25,7 +25,7 @@ private:
     std::unique_ptr<TMainForm> form_;
 
     void chooseProgram(int program) {
-        form_->configPanel()->list(ConfigList::Prog)->setCurrentIndex(program);
+        form_->findChild<QComboBox*>(QStringLiteral("cbProg"))->setCurrentIndex(program);
         form_->configPanel()->cbProgChange();
     }
     // Panel, converter, language and about tops, client height.

@@ -53,7 +53,7 @@ void SettingsStoreTest::storesCreateTheFileWithBothSections() {
     const IniFile ini = IniFile::parse(readAll(form.settingsPath()));
     QCOMPARE(ini.sectionNames(), (QList<QByteArray>{"Configuration", "Presets"}));
     QCOMPARE(lumidor::presetsFromIni(ini), form.presetEditor()->presets());
-    QCOMPARE(lumidor::configFromIni(ini), form.configPanel()->values());
+    QCOMPARE(lumidor::configFromIni(ini), form.session().doc.config);
 }
 
 void SettingsStoreTest::failedWriteIsReportedAndKeepsTheOldFile() {
@@ -92,7 +92,7 @@ void SettingsStoreTest::unreadableFileIsAnnouncedAfterCreationNotDuring() {
     TMainForm form(dir.path());
     QVERIFY(dialogs.shown.isEmpty());
     QVERIFY(form.settingsUnreadable());
-    QCOMPARE(form.configPanel()->values(), ConfigValues{});
+    QCOMPARE(form.session().doc.config, ConfigValues{});
 
     form.announceUnreadableSettings();
     QCOMPARE(dialogs.shown.size(), 1);

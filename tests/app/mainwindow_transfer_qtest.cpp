@@ -33,8 +33,8 @@ public:
 const QString kDescription = QStringLiteral("RC_LINKUP v1.3");
 
 QList<QPushButton*> writeButtons(const TMainForm& form) {
-    return {test::control<QPushButton>(form.presetEditor(), QStringLiteral("BitBtn1")),
-            form.configPanel()->writeButton()};
+    return {form.findChild<QPushButton*>(QStringLiteral("BitBtn1")),
+            form.findChild<QPushButton*>(QStringLiteral("BitBtn6"))};
 }
 
 }  // namespace
@@ -109,7 +109,7 @@ private Q_SLOTS:
                  Messages({{MsgKind::Information,
                             QStringLiteral("The configuration has been successfully "
                                            "transferred to the RC Lumidor !")}}));
-        const QByteArray frame = configurationFrame(form_->configPanel()->values());
+        const QByteArray frame = configurationFrame(form_->session().doc.config);
         QCOMPARE(port_->line.toHex(' '), (frame + frame).toHex(' '));
         QCOMPARE(port_->opened, QStringList{kDescription});
         QVERIFY(!port_->isOpen);
@@ -170,9 +170,8 @@ private Q_SLOTS:
 
     void configurationMissingSelection() {
         ConfigValues v;
-        v.list(ConfigList::Reverse0) = -1;
-        form_->configPanel()->setValues(v);
-        QCOMPARE(form_->configPanel()->values(), v);
+        v.list(ConfigList::Reverse2) = -1;
+        form_->session().doc.config = v;
         setLanguage(Lang::English);
         form_->BitBtn6Click();
         QCOMPARE(
@@ -201,7 +200,7 @@ private Q_SLOTS:
     void buttonsRunTheirHandlers() {
         setLanguage(Lang::English);
         port_->reply = "RC_LINKUP...OK";
-        form_->configPanel()->writeButton()->click();
+        form_->findChild<QPushButton*>(QStringLiteral("BitBtn6"))->click();
         QCOMPARE(port_->line.size(), 2 * kConfigurationFrameLength);
     }
 };

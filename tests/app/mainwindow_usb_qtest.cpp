@@ -66,16 +66,14 @@ private:
     std::unique_ptr<TMainForm> form_;
 
     bool writeEnabled() const {
-        const bool presets =
-            test::control<QPushButton>(form_->presetEditor(), QStringLiteral("BitBtn1"))
-                ->isEnabled();
-        const bool configuration = form_->configPanel()->writeButton()->isEnabled();
+        const bool presets = form_->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->isEnabled();
+        const bool configuration =
+            form_->findChild<QPushButton*>(QStringLiteral("BitBtn6"))->isEnabled();
         return presets && configuration;
     }
     bool writeDisabled() const {
-        return !test::control<QPushButton>(form_->presetEditor(), QStringLiteral("BitBtn1"))
-                    ->isEnabled() &&
-               !form_->configPanel()->writeButton()->isEnabled();
+        return !form_->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->isEnabled() &&
+               !form_->findChild<QPushButton*>(QStringLiteral("BitBtn6"))->isEnabled();
     }
     QString name() const { return form_->interfaceBox()->nameCaption(); }
 
@@ -240,7 +238,7 @@ private Q_SLOTS:
         if (!failing.isEmpty()) {
             qputenv("LUMIDOR_SIM_FAIL", failing);
         }
-        form_->configPanel()->writeButton()->click();
+        form_->findChild<QPushButton*>(QStringLiteral("BitBtn6"))->click();
         const QStringList texts = dialogs_->texts();
         QVERIFY(texts.size() >= 2);  // the binding's own box may come between
         QVERIFY(texts.first().startsWith(QStringLiteral("Unable to establish connection")));
@@ -274,7 +272,7 @@ private Q_SLOTS:
             foundFromBox.append(name());
         };
         qputenv("LUMIDOR_SIM_FAIL", failing);
-        form_->configPanel()->writeButton()->click();
+        form_->findChild<QPushButton*>(QStringLiteral("BitBtn6"))->click();
         const QStringList texts = dialogs_->texts();
         QCOMPARE(texts.size(), starts.size());
         for (qsizetype i = 0; i < starts.size(); ++i) {
@@ -301,7 +299,7 @@ private Q_SLOTS:
         });
         QElapsedTimer t;
         t.start();
-        form_->configPanel()->writeButton()->click();
+        form_->findChild<QPushButton*>(QStringLiteral("BitBtn6"))->click();
         const qint64 took = t.elapsed();
         pull.join();
         QVERIFY2(took < 2000, qPrintable(QString::number(took)));

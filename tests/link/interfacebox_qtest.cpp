@@ -31,18 +31,16 @@ private:
     }
     // The write buttons belong to other groups; they exist once those are built.
     void expectButtons(bool enabled) const {
-        for (QPushButton* b :
-             {test::control<QPushButton>(form_->presetEditor(), QStringLiteral("BitBtn1")),
-              form_->configPanel()->writeButton()}) {
+        for (QPushButton* b : {form_->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
+                               form_->findChild<QPushButton*>(QStringLiteral("BitBtn6"))}) {
             if (b != nullptr) {
                 QCOMPARE(b->isEnabled(), enabled);
             }
         }
     }
     void setButtons(bool enabled) const {
-        for (QPushButton* b :
-             {test::control<QPushButton>(form_->presetEditor(), QStringLiteral("BitBtn1")),
-              form_->configPanel()->writeButton()}) {
+        for (QPushButton* b : {form_->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
+                               form_->findChild<QPushButton*>(QStringLiteral("BitBtn6"))}) {
             if (b != nullptr) {
                 b->setEnabled(enabled);
             }

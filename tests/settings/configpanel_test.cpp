@@ -86,6 +86,31 @@ INSTANTIATE_TEST_SUITE_P(Table, StickLimitKeep,
                                          KeepCase{false, 2112, 2112}, KeepCase{false, 2113, 2112},
                                          KeepCase{false, 2200, 2112}));
 
+// What a settings file may hold becomes what the panel shows and the document
+// keeps: the stored file and the frame then agree with the screen.
+TEST(ConfigWithinLimits, ListsLoseStrayIndexesNumbersArePulledAndKept) {
+    ConfigValues v;
+    v.list(ConfigList::Prog) = 9;
+    v.list(ConfigList::Neutral) = -5;
+    v.list(ConfigList::Cylinder) = 2;
+    v.voltage = 70;
+    v.stickLeft1 = 700;    // past the bar, then past the kept limit
+    v.stickRight1 = 1620;  // on the bar, short of the kept limit
+    v.stickLeft2 = 1360;   // kept as it is
+    v.stickRight2 = 5000;
+    const ConfigValues got = withinLimits(v);
+    EXPECT_EQ(got.list(ConfigList::Prog), -1);
+    EXPECT_EQ(got.list(ConfigList::Neutral), -1);
+    EXPECT_EQ(got.list(ConfigList::Cylinder), 2);
+    EXPECT_EQ(got.voltage, 55);
+    EXPECT_EQ(got.stickLeft1, 896);
+    EXPECT_EQ(got.stickRight1, 1632);
+    EXPECT_EQ(got.stickLeft2, 1360);
+    EXPECT_EQ(got.stickRight2, 2112);
+    EXPECT_EQ(withinLimits(ConfigValues{}), ConfigValues{});
+    EXPECT_EQ(withinLimits(got), got);
+}
+
 TEST(StickLimitHint, NamesThePositionInMicroseconds) {
     EXPECT_EQ(stickLimitHint(1136, Lang::English),
               QStringLiteral("Setting limits stick for the status ON - 1136us"));
@@ -157,7 +182,7 @@ constexpr ListRow kListRows[] = {
     {ConfigList::CalKnipl, "cbCalKnipl", 2, 0},
     {ConfigList::Neutral, "cbNeutral", 3, 1},
     {ConfigList::Reverse1, "cbReverse1", 2, 0},
-    {ConfigList::Reverse0, "cbReverse0", 2, 0},
+    {ConfigList::Reverse2, "cbReverse0", 2, 0},
 };
 
 TEST(ConfigListTexts, NamesCountsAndDefaults) {
@@ -194,7 +219,7 @@ TEST(ConfigListTexts, ExactItemsIncludingQuotesAndBackticks) {
         {ConfigList::CornerSpeed, 1, "\"Corner\" - normal", "\"Corner\" - normal"},
         {ConfigList::EngineType, 3, "Siréna", "Siren"},
         {ConfigList::Control, 1, "Pozice neutrálu - kraj", "Neutral pos. - extreme position"},
-        {ConfigList::Reverse0, 1, "Reverz - zapnut", "Reverse - ON"},
+        {ConfigList::Reverse2, 1, "Reverz - zapnut", "Reverse - ON"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(configListItems(c.list, Lang::Czech).at(c.index), QString::fromUtf8(c.cz));

@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ListByte{ConfigList::SoundSpeed, 17}, ListByte{ConfigList::EngineType, 18},
                       ListByte{ConfigList::Cylinder, 19}, ListByte{ConfigList::TimeOff, 20},
                       ListByte{ConfigList::EngineShutDown, 21}, ListByte{ConfigList::Control, 22},
-                      ListByte{ConfigList::Reverse0, 25}, ListByte{ConfigList::Reverse1, 26},
+                      ListByte{ConfigList::Reverse2, 25}, ListByte{ConfigList::Reverse1, 26},
                       ListByte{ConfigList::Neutral, 27}, ListByte{ConfigList::CalKnipl, 28}),
     [](const auto& p) { return "Byte" + std::to_string(p.param.byte); });
 

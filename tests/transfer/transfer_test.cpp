@@ -259,7 +259,7 @@ TEST(PresetCheck, SpeaksCzech) {
 TEST(ConfigurationCheck, OnlyTheEightRequiredListsAreChecked) {
     const std::set<ConfigList> required{ConfigList::Prog,     ConfigList::Inicializace,
                                         ConfigList::InicBlik, ConfigList::Neutral,
-                                        ConfigList::FailSafe, ConfigList::Reverse0,
+                                        ConfigList::FailSafe, ConfigList::Reverse2,
                                         ConfigList::Reverse1, ConfigList::SoundSpeed};
     EXPECT_EQ(configurationTransferCheck(ConfigValues{}, Lang::English), std::nullopt);
     for (int i = 0; i < kConfigListCount; ++i) {

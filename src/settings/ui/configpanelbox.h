@@ -16,8 +16,10 @@ namespace lumidor {
 
 class UpDown;
 class NeutralBandBar;
-struct ConfigEnabling;
 
+// The configuration panel GroupBox4 shows a configuration and reports each
+// edit the user makes as the whole new configuration; the window keeps it.
+// Which controls are enabled follows from the values shown.
 class ConfigPanelBox : public QGroupBox {
     Q_OBJECT
 public:
@@ -28,36 +30,25 @@ public:
     // From this call on, applyLanguage leaves each to be fitted when it opens.
     void fitPopupsWhenOpened() { lazyPopups_ = true; }
 
-    ConfigValues values() const;
-    void setValues(const ConfigValues& values);
+    // Shows these values as withinLimits() has them, with the enabling rules
+    // they imply; reports nothing.
+    void show(const ConfigValues& values);
+    using QGroupBox::show;
 
-    // Rule handlers of the lists and bars; setValues applies their rules itself.
+    // BitBtn6: enabled while a supported converter is present and no
+    // transfer runs. A click is reported as writeClicked.
+    void setWriteEnabled(bool enabled);
+
+    // The program list's handler: takes the list's index as the user's pick,
+    // as every list's does, and asks for the rolling view.
     void cbProgChange();
-    void cbEngineTypeChange();
-    void cbCalKniplChange();
-    void cbNeutralChange();
-    void cbVoltageGuardChange();
-    void tbLeft1Change();
-    void tbRight1Change();
-    void tbLeft0Change();
-    void tbRight0Change();
-    void eVoltageChange();
-
-    QPushButton* writeButton() const { return BitBtn6; }
-
-    QComboBox* list(ConfigList which) const { return lists_[static_cast<size_t>(which)]; }
-    QLineEdit* voltageEdit() const { return eVoltage; }
-    UpDown* voltageUpDown() const { return UpDown1; }
-    QSlider* leftBar1() const { return tbLeft1; }
-    QSlider* rightBar1() const { return tbRight1; }
-    QSlider* leftBar0() const { return tbLeft0; }
-    QSlider* rightBar0() const { return tbRight0; }
-    NeutralBandBar* neutralBar1() const { return tbNeutral1; }
-    NeutralBandBar* neutralBar0() const { return tbNeutral0; }
 
 Q_SIGNALS:
-    // cbProgChange asks the main window to start the rolling view's timer.
+    // The user changed one item; `values` is the whole configuration now shown.
+    void configEdited(const lumidor::ConfigValues& values);
+    // After a pick in the program list: the main window starts the rolling view.
     void rollingViewRequested();
+    void writeClicked();
 
 private:
     // configpanelbox_layout.cpp
@@ -68,28 +59,36 @@ private:
     void createWriteButton();
 
     void connectConfigPanel();
+    // show() without the neutral band, which keeps its range for no selection.
+    void showValues(const ConfigValues& values);
     void relabel(Lang lang);
     void rebuild(ConfigList which, Lang lang);
+    // The place of a list or a number in the arrays below.
+    template <typename Item>
+    static constexpr size_t at(Item item) {
+        return static_cast<size_t>(item);
+    }
 
     // configpanelbox_rules.cpp
+    // A user's edit: the value shown changes, the rules follow, the edit is reported.
+    void listPicked(ConfigList which);
+    void barMoved(ConfigNumber which);
+    void eVoltageChange();
     void setVoltageText(Lang lang);
-    void keepStickLimit(QSlider* bar, Lang lang);
-    // What the four deciding lists' current indexes enable.
-    ConfigEnabling enabling() const;
-    // Each rule updates the controls its list decides; the program's rule
-    // takes in the guard's and the engine's, which depend on it.
-    void applyProgramRule();
-    void applyGuardRule();
-    void applyEngineRule();
-    void applyCalibrationRule();
+    // Puts the bar back within its kept range and rebuilds its hint.
+    void keepStickLimit(ConfigNumber which, Lang lang);
+    void applyRules();
+    void cbNeutralChange();
+
+    ConfigValues shown_;
+    // Set while show() moves the controls: their handlers then report nothing.
+    bool showing_ = false;
 
     std::array<QComboBox*, kConfigListCount> lists_{};
+    // The stick-limit bars by number; none for the threshold.
+    std::array<QSlider*, kConfigNumberCount> bars_{};
     QLineEdit* eVoltage = nullptr;
     UpDown* UpDown1 = nullptr;
-    QSlider* tbLeft1 = nullptr;
-    QSlider* tbRight1 = nullptr;
-    QSlider* tbLeft0 = nullptr;
-    QSlider* tbRight0 = nullptr;
     NeutralBandBar* tbNeutral1 = nullptr;
     NeutralBandBar* tbNeutral0 = nullptr;
     std::array<QLabel*, 6> scaleLabels_{};
@@ -97,8 +96,6 @@ private:
     QLabel* lbInput2 = nullptr;
     QPushButton* BitBtn6 = nullptr;
     bool lazyPopups_ = false;
-
-private:
     LangFn lang_;
 };
 

@@ -28,20 +28,17 @@ constexpr int kListHeight = 22;
 constexpr int kCentreX = 227;  // a list centred in the 592-pixel panel
 
 // Row tops, top to bottom: lists, separators, then the stick area.
-constexpr int kRow1 = 22;
 constexpr int kRow2 = 50;
 constexpr int kSeparator1 = 80;
-constexpr int kRow3 = 88;
 constexpr int kSeparator2 = 118;
-constexpr int kRow4 = 126;
-constexpr int kRow5 = 154;
 constexpr int kSeparator3 = 184;
 constexpr int kRowInputs = 192;
-constexpr int kRowCalibration = 224;
 constexpr int kRowBars = 254;
 constexpr int kRowScale = 286;
-constexpr int kRowNeutral = 290;
 constexpr int kRowBottom = 334;
+// The top of a list in each row of the panel's layout; rows 6 and 8 hold no
+// list. The reverse lists stand a little lower than the write button between.
+constexpr int kListRowTop[] = {0, 22, kRow2, 88, 126, 154, 0, 224, 0, 290, kRowBottom + 4};
 
 // Each input's three bars picture one stick axis from 800 to 2200 us; the
 // halves leave the centre column free for the lists between them.
@@ -53,44 +50,6 @@ constexpr int kBarHeight = 30;
 constexpr int kListFontPixels = 10;
 constexpr int kPictureWidth = 69;
 constexpr int kPictureHeight = 25;
-
-// "Don`t protect on-board voltage" needs more than a column even condensed;
-// the indicator list beside it has only short items to lend it the room.
-// "Neutral pos. - extreme position" takes the empty fourth column's.
-constexpr int kVoltageGuardExtra = 16;
-constexpr int kControlWidth = 160;
-
-struct ListPlace {
-    ConfigList list;
-    int x;
-    int y;
-    int width = kListWidth;
-};
-
-constexpr ListPlace kListPlaces[] = {
-    {ConfigList::Prog, kColumnX[0], kRow1},
-    {ConfigList::Inicializace, kColumnX[1], kRow1},
-    {ConfigList::InicBlik, kColumnX[2], kRow1},
-    {ConfigList::FailSafe, kColumnX[3], kRow1},
-    {ConfigList::NastavVysilacem, kColumnX[0], kRow2},
-    {ConfigList::IndikacniLED, kColumnX[1], kRow2, kListWidth - kVoltageGuardExtra},
-    {ConfigList::VoltageGuard, kColumnX[2] - kVoltageGuardExtra, kRow2,
-     kListWidth + kVoltageGuardExtra},
-    {ConfigList::Smerovky_OnOff, kColumnX[0], kRow3},
-    {ConfigList::CornerSpeed, kColumnX[1], kRow3},
-    {ConfigList::ProdlevaSmerovkyTime, kColumnX[2], kRow3},
-    {ConfigList::VarovneSmerovkyTime, kColumnX[3], kRow3},
-    {ConfigList::SoundSpeed, kColumnX[0], kRow4},
-    {ConfigList::EngineType, kColumnX[1], kRow4},
-    {ConfigList::Cylinder, kColumnX[2], kRow4},
-    {ConfigList::TimeOff, kColumnX[0], kRow5},
-    {ConfigList::EngineShutDown, kColumnX[1], kRow5},
-    {ConfigList::Control, kColumnX[2], kRow5, kControlWidth},
-    {ConfigList::CalKnipl, kCentreX, kRowCalibration},
-    {ConfigList::Neutral, kCentreX, kRowNeutral},
-    {ConfigList::Reverse1, kColumnX[0], kRowBottom + 4},
-    {ConfigList::Reverse0, kColumnX[3], kRowBottom + 4},
-};
 
 // The longest items (and the threshold text) must fit the 138-pixel lists;
 // those that do not take the condensed face when the language is applied
@@ -106,14 +65,20 @@ QFont listFont() {
 }  // namespace
 
 void ConfigPanelBox::createLists() {
-    for (const ListPlace& place : kListPlaces) {
+    for (ConfigList l : allConfigLists()) {
+        const ConfigListItem& item = configItem(l);
+        const PanelPlace& place = item.place;
+        const int x = place.column == PanelColumn::Centre
+                          ? kCentreX
+                          : kColumnX[static_cast<size_t>(place.column)];
         auto* box = new FontedList(listFont(), this);
-        box->setObjectName(QString::fromLatin1(configItem(place.list).control));
+        box->setObjectName(QString::fromLatin1(item.control));
         box->setEditable(false);
         box->setCursor(Qt::PointingHandCursor);
-        box->setGeometry(place.x, place.y, place.width, kListHeight);
+        box->setGeometry(x + place.shift, kListRowTop[place.row], kListWidth + place.widen,
+                         kListHeight);
         box->setMaxVisibleItems(10);
-        lists_[static_cast<size_t>(place.list)] = box;
+        lists_[at(l)] = box;
     }
 }
 
@@ -183,25 +148,24 @@ void ConfigPanelBox::createStickArea() {
         picture->setGeometry(x + 102, kRowInputs, kPictureWidth, kPictureHeight);
         (first ? lbInput1 : lbInput2) = caption;
 
-        QSlider* left = makeLimitBar(first ? ConfigNumber::StickLeft1 : ConfigNumber::StickLeft2);
-        QSlider* right =
-            makeLimitBar(first ? ConfigNumber::StickRight1 : ConfigNumber::StickRight2);
-        left->setGeometry(x, kRowBars, kLimitBarWidth, kBarHeight);
-        right->setGeometry(x + kHalfWidth - kLimitBarWidth, kRowBars, kLimitBarWidth, kBarHeight);
+        // The input's limit bars, left and right of its neutral display.
+        for (ConfigNumber n : kAllConfigNumbers) {
+            const ConfigNumberItem& item = configItem(n);
+            if (item.input != half + 1) {
+                continue;
+            }
+            QSlider* limit = makeLimitBar(n);
+            const bool leftSide = item.encoding == NumberEncoding::LeftStick;
+            limit->setGeometry(leftSide ? x : x + kHalfWidth - kLimitBarWidth, kRowBars,
+                               kLimitBarWidth, kBarHeight);
+            bars_[at(n)] = limit;
+        }
         auto* neutral = new NeutralBandBar(this);
         neutral->setObjectName(first ? QStringLiteral("tbNeutral1") : QStringLiteral("tbNeutral0"));
         neutral->setRange(kNeutralBarMin, kNeutralBarMax);
         neutral->setGeometry(x + kLimitBarWidth, kRowBars, kHalfWidth - 2 * kLimitBarWidth,
                              kBarHeight);
-        if (first) {
-            tbLeft1 = left;
-            tbRight1 = right;
-            tbNeutral1 = neutral;
-        } else {
-            tbLeft0 = left;
-            tbRight0 = right;
-            tbNeutral0 = neutral;
-        }
+        (first ? tbNeutral1 : tbNeutral0) = neutral;
 
         const struct {
             const char* text;

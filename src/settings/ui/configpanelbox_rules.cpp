@@ -23,101 +23,76 @@ constexpr ConfigList kEngineDetailLists[] = {ConfigList::Cylinder, ConfigList::T
 
 }  // namespace
 
-ConfigEnabling ConfigPanelBox::enabling() const {
-    return configEnabling(
-        list(ConfigList::Prog)->currentIndex(), list(ConfigList::EngineType)->currentIndex(),
-        list(ConfigList::CalKnipl)->currentIndex(), list(ConfigList::VoltageGuard)->currentIndex());
-}
-
-void ConfigPanelBox::applyProgramRule() {
-    const ConfigEnabling e = enabling();
-    list(ConfigList::VoltageGuard)->setEnabled(e.voltageGuard);
+void ConfigPanelBox::applyRules() {
+    const ConfigEnabling e = configEnabling(shown_);
+    lists_[at(ConfigList::VoltageGuard)]->setEnabled(e.voltageGuard);
     for (ConfigList l : kCarLightLists) {
-        list(l)->setEnabled(e.carLights);
+        lists_[at(l)]->setEnabled(e.carLights);
     }
     for (ConfigList l : kSoundBaseLists) {
-        list(l)->setEnabled(e.soundBase);
+        lists_[at(l)]->setEnabled(e.soundBase);
     }
-    // The threshold needs the guard, the engine details the sound program.
-    applyGuardRule();
-    applyEngineRule();
-}
-
-void ConfigPanelBox::applyGuardRule() {
-    const bool on = enabling().voltage;
-    eVoltage->setEnabled(on);
-    UpDown1->setEnabled(on);
-}
-
-void ConfigPanelBox::applyEngineRule() {
-    const bool on = enabling().engineDetails;
+    eVoltage->setEnabled(e.voltage);
+    UpDown1->setEnabled(e.voltage);
     for (ConfigList l : kEngineDetailLists) {
-        list(l)->setEnabled(on);
+        lists_[at(l)]->setEnabled(e.engineDetails);
     }
-}
-
-void ConfigPanelBox::applyCalibrationRule() {
-    const bool on = enabling().stickLimits;
-    for (QSlider* bar : {tbLeft1, tbRight1, tbLeft0, tbRight0}) {
-        bar->setEnabled(on);
+    for (QSlider* b : bars_) {
+        if (b != nullptr) {
+            b->setEnabled(e.stickLimits);
+        }
     }
     for (QLabel* label : scaleLabels_) {
-        label->setEnabled(on);
+        label->setEnabled(e.stickLimits);
     }
+}
+
+void ConfigPanelBox::listPicked(ConfigList which) {
+    shown_.list(which) = lists_[at(which)]->currentIndex();
+    applyRules();
+    cbNeutralChange();
+    Q_EMIT configEdited(shown_);
 }
 
 void ConfigPanelBox::cbProgChange() {
-    applyProgramRule();
+    listPicked(ConfigList::Prog);
     Q_EMIT rollingViewRequested();
 }
 
-void ConfigPanelBox::cbEngineTypeChange() {
-    applyEngineRule();
-}
-
-void ConfigPanelBox::cbCalKniplChange() {
-    applyCalibrationRule();
-}
-
-void ConfigPanelBox::cbVoltageGuardChange() {
-    applyGuardRule();
-}
-
 void ConfigPanelBox::cbNeutralChange() {
-    if (const auto band = neutralBand(list(ConfigList::Neutral)->currentIndex())) {
+    if (const auto band = neutralBand(shown_.list(ConfigList::Neutral))) {
         tbNeutral1->setSelection(band->start, band->end);
         tbNeutral0->setSelection(band->start, band->end);
     }
 }
 
-void ConfigPanelBox::keepStickLimit(QSlider* bar, Lang lang) {
-    const bool left = bar == tbLeft1 || bar == tbLeft0;
-    const int kept = left ? keepLeftLimit(bar->value()) : keepRightLimit(bar->value());
-    if (kept != bar->value()) {
+void ConfigPanelBox::keepStickLimit(ConfigNumber which, Lang lang) {
+    QSlider* b = bars_[at(which)];
+    const int kept = configItem(which).kept.pull(b->value());
+    if (kept != b->value()) {
         // Put back quietly: this is the handler the change would run again.
-        const QSignalBlocker blocker(bar);
-        bar->setValue(kept);
+        const QSignalBlocker blocker(b);
+        b->setValue(kept);
     }
     const QString hint = stickLimitHint(kept, lang);
-    bar->setStatusTip(hint);
-    bar->setToolTip(hint);
+    b->setStatusTip(hint);
+    b->setToolTip(hint);
 }
 
-void ConfigPanelBox::tbLeft1Change() {
-    keepStickLimit(tbLeft1, lang_());
-}
-void ConfigPanelBox::tbRight1Change() {
-    keepStickLimit(tbRight1, lang_());
-}
-void ConfigPanelBox::tbLeft0Change() {
-    keepStickLimit(tbLeft0, lang_());
-}
-void ConfigPanelBox::tbRight0Change() {
-    keepStickLimit(tbRight0, lang_());
+void ConfigPanelBox::barMoved(ConfigNumber which) {
+    keepStickLimit(which, lang_());
+    if (!showing_) {
+        shown_.number(which) = bars_[at(which)]->value();
+        Q_EMIT configEdited(shown_);
+    }
 }
 
 void ConfigPanelBox::eVoltageChange() {
     setVoltageText(lang_());
+    if (!showing_) {
+        shown_.voltage = UpDown1->position();
+        Q_EMIT configEdited(shown_);
+    }
 }
 
 void ConfigPanelBox::setVoltageText(Lang lang) {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "settings/rollingview.h"
+#include "app/rollingview.h"
 
 using namespace lumidor;
 
