@@ -73,6 +73,12 @@ TEST(RealWriteAccess, TriesTheDisk) {
     ASSERT_TRUE(writeSettingsFile(file, "[Presets]\r\n") == std::nullopt);
     EXPECT_TRUE(access.canWrite(file));
     EXPECT_EQ(settingsFolder(dir.path(), kUser, access), dir.path());
+    if (test::readOnlyFileIgnored() == nullptr) {
+        QFile::setPermissions(file, QFile::ReadOwner);
+        EXPECT_FALSE(access.canWrite(file)) << "a read-only file";
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+        EXPECT_TRUE(access.canWrite(file));
+    }
     if (const char* why = test::permissionsIgnored()) {
         GTEST_SKIP() << why << "; the locked folder needs an ordinary user";
     }
