@@ -39,16 +39,6 @@ inline const char* permissionsIgnored() {
 #endif
 }
 
-// Why a read-only file (its mode bits; on Windows its read-only attribute,
-// which binds every user) cannot stop this process writing it, or null.
-inline const char* readOnlyFileIgnored() {
-#ifdef _WIN32
-    return nullptr;
-#else
-    return permissionsIgnored();
-#endif
-}
-
 // Makes a file unreadable while the object lives: on Linux through its mode
 // bits (root passes them: see permissionsIgnored), on Windows by holding it
 // open without sharing, as another program can.
