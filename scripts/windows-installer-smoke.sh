@@ -185,6 +185,17 @@ close_program() {
   as_user wineserver -w
 }
 
+# The window once it shows mine.rcl: the file opens after the window's first
+# activation, so the plain title comes first. Sets $main and $name.
+any_title='RC Lumidor (konfigurátor|configurator) HW v4\.0$'
+opened_window() {
+  if ! main="$(wait_window 60 "^mine(\.rcl)? - $any_title")"; then
+    name="$(xdotool search --onlyvisible --name "$any_title" getwindowname 2>/dev/null | head -n 1)" || true
+    fail "no window titled after mine.rcl within 60 s (seen: \"$name\")"
+  fi
+  name="$(xdotool getwindowname "$main")"
+}
+
 # What a folder holds, names and contents, to show an attempt changed nothing.
 fingerprint() { (cd "$1" && find . -type f -print0 | sort -z | xargs -0 md5sum); }
 
@@ -286,10 +297,7 @@ preset_file "$work/mine.rcl"
 say "opening $(winpath "$work/mine.rcl") through its association"
 as_user wine start "$(winpath "$work/mine.rcl")" >"$work/program-open.log" 2>&1 ||
   fail "the shell could not open mine.rcl (status $?)"
-any_title='RC Lumidor (konfigurátor|configurator) HW v4\.0$'
-main="$(wait_window 60 "$any_title")" || fail "no program window after opening mine.rcl"
-name="$(xdotool getwindowname "$main")"
-[[ "$name" =~ ^mine(\.rcl)?\ -\  ]] || fail "the window is titled \"$name\", not after mine.rcl"
+opened_window
 if extra="$(wait_window 3 '^(Warning|Error|Information)$')"; then
   fail "a box after opening mine.rcl: \"$(xdotool getwindowname "$extra")\""
 fi
@@ -369,9 +377,7 @@ say "the older version's files and entry gone, version $version installed, the u
 say "opening mine.rcl with the registered command"
 as_user wine "$user_exe" "$local_win\\mine.rcl" >"$work/program-user.log" 2>&1 &
 program_pid=$!
-main="$(wait_window 60 "$any_title")" || fail "no program window after opening mine.rcl"
-name="$(xdotool getwindowname "$main")"
-[[ "$name" =~ ^mine(\.rcl)?\ -\  ]] || fail "the window is titled \"$name\", not after mine.rcl"
+opened_window
 if extra="$(wait_window 3 '^(Warning|Error|Information)$')"; then
   fail "a box at start: \"$(xdotool getwindowname "$extra")\""
 fi
