@@ -7,16 +7,17 @@
 # DLL. For all users: installs silently, installs again over that install,
 # starts the program from Program Files made read-only (Wine has no ACLs, so
 # only file modes keep a user out, and root ignores those), writes the
-# presets, is refused an uninstall while the program runs, and uninstalls;
-# the settings must land in the user's application-data folder and outlive
-# the uninstall. For the current user: installs over an older install made
-# here with a file of its own, beside which the user keeps settings and a
-# preset file, opens that preset file through its association, is refused an
-# install and an uninstall while the program runs, and uninstalls; the
-# settings and the preset file must outlive both. The association is checked
-# after each install and uninstall, with another program's or the user's own
-# choice for the extension left alone. One line per step; the first failure
-# ends the run with its reason. Needs wine, wine64, xvfb, xdotool, makensis.
+# presets, opens a preset file through the shell, is refused an uninstall
+# while the program runs, and uninstalls; the settings must land in the
+# user's application-data folder and outlive the uninstall. For the current
+# user: installs over an older install made here with a file of its own,
+# beside which the user keeps settings and a preset file, opens that file
+# with the registered command, is refused an install and an uninstall while
+# the program runs, and uninstalls; the settings and the preset file must
+# outlive both. The association is checked after each install and uninstall,
+# with another program's or the user's own choice for the extension left
+# alone. One line per step; the first failure ends the run with its reason.
+# Needs wine, wine64, xvfb, xdotool, makensis, cmake.
 set -euo pipefail
 
 me="windows-installer-smoke"
