@@ -20,8 +20,8 @@ set(LUMIDOR_QTEST_ARGS_endtoend_startup_qtest -platform windows)
 
 # What needs Linux's device manager; the Windows watcher's own cases run in
 # usbwatcher_qtest instead.
-set(LUMIDOR_LINUX_ONLY_TESTS mainwindow_usb_qtest)
-set(LUMIDOR_LINUX_ONLY_REASON_mainwindow_usb_qtest
+set(LUMIDOR_LINUX_ONLY_TESTS mainwindow_usb_udev_qtest)
+set(LUMIDOR_LINUX_ONLY_REASON_mainwindow_usb_udev_qtest
   "it plugs the simulated converter through udev; on Windows usbwatcher_qtest sends the device-change message to the watcher's window and checks the search")
 
 set(LUMIDOR_TEST_NO_LIBRARY_DIR ${CMAKE_CURRENT_BINARY_DIR}/no-vendor-library)

@@ -7,6 +7,8 @@
 ;
 ; Silent use: setup.exe /S /AllUsers (or /CurrentUser) [/D=folder];
 ; uninstall.exe /S, which the Add/Remove Programs entry calls with its mode.
+; Exit status 2 when either stopped on purpose: the program still running, an
+; earlier copy that would not uninstall, a newer copy installed already.
 
 Unicode true
 Target amd64-unicode
@@ -23,6 +25,13 @@ SetCompressor /SOLID lzma
 !define SHORTCUT "${PRODUCT}.lnk"
 !define UNINSTALLER "uninstall.exe"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\RC Lumidor"
+; Preset files: the extension points to the program's own file type, written
+; under the mode's classes (HKLM or HKCU, through SHCTX).
+!define CLASSES "Software\Classes"
+!define EXTENSION ".rcl"
+!define PROGID "RCLumidor.PresetFile"
+; The program holds a mutex of this name while it runs (common/runningmark.h).
+!define RUNNING_MARK "RcLumidorConfiguratorRunning"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -53,7 +62,7 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Copyright 2026 ${PUBLISHER}"
 !include MUI2.nsh
 !include FileFunc.nsh
 !include LogicLib.nsh
-!include x64.nsh
+!include WordFunc.nsh
 
 !define MUI_ICON "rc-lumidor.ico"
 !define MUI_UNICON "rc-lumidor.ico"
@@ -84,25 +93,116 @@ LangString NameDesktop ${LANG_CZECH} "Zástupce na ploše"
 LangString NameDesktop ${LANG_ENGLISH} "Desktop shortcut"
 LangString ShortcutComment ${LANG_CZECH} "Předvolby a konfigurace spínače RC Lumidor"
 LangString ShortcutComment ${LANG_ENGLISH} "Presets and configuration of the RC Lumidor switch"
-LangString Needs64Bit ${LANG_CZECH} "${PRODUCT} vyžaduje 64bitová Windows."
-LangString Needs64Bit ${LANG_ENGLISH} "${PRODUCT} needs 64-bit Windows."
+LangString FileTypeName ${LANG_CZECH} "Předvolby RC Lumidor"
+LangString FileTypeName ${LANG_ENGLISH} "RC Lumidor presets"
+LangString ProgramRunning ${LANG_CZECH} "${PRODUCT} je spuštěn. Zavřete ho, prosím, a zvolte Opakovat."
+LangString ProgramRunning ${LANG_ENGLISH} "${PRODUCT} is running. Please close it, then choose Retry."
+LangString NewerInstalled ${LANG_CZECH} "Je nainstalována novější verze $R1. Nahradit ji verzí ${VERSION}?"
+LangString NewerInstalled ${LANG_ENGLISH} "The newer version $R1 is installed. Replace it with version ${VERSION}?"
+LangString EarlierKept ${LANG_CZECH} "Dosavadní instalaci v $R0 se nepodařilo odinstalovat; nic nebylo změněno."
+LangString EarlierKept ${LANG_ENGLISH} "The installation in $R0 could not be uninstalled; nothing has been changed."
 
 !include "${FILES}"
 
+; Retries while the program runs; $0 is "cancel" when the user gave up (or
+; the run is silent). Both kinds of mark count: another user's copy may run
+; from the same all-users folder.
+!macro WAIT_FOR_PROGRAM un
+Function ${un}MarkExists
+    Exch $0
+    Push $1
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w r0) p .r1 ?e'
+    Pop $0
+    ${If} $1 != 0
+        System::Call 'kernel32::CloseHandle(p r1)'
+        StrCpy $0 1
+    ${ElseIf} $0 = 5 ; another user's mark: it exists, but is not ours to open
+        StrCpy $0 1
+    ${Else}
+        StrCpy $0 0
+    ${EndIf}
+    Pop $1
+    Exch $0
+FunctionEnd
+
+Function ${un}WaitForProgram
+    ${Do}
+        Push "${RUNNING_MARK}"
+        Call ${un}MarkExists
+        Pop $0
+        ${If} $0 == 0
+            Push "Global\${RUNNING_MARK}"
+            Call ${un}MarkExists
+            Pop $0
+        ${EndIf}
+        ${If} $0 == 0
+            StrCpy $0 "ok"
+            Return
+        ${EndIf}
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(ProgramRunning)" /SD IDCANCEL IDRETRY retry
+        StrCpy $0 "cancel"
+        Return
+        retry:
+    ${Loop}
+FunctionEnd
+!macroend
+!insertmacro WAIT_FOR_PROGRAM ""
+!insertmacro WAIT_FOR_PROGRAM "un."
+
+; An earlier install of the same mode is uninstalled first, by its own
+; uninstaller (it knows its own files; settings and presets stay), so no file
+; of it and no second entry remain. A newer one is replaced only when the
+; user says so. Whatever fails stops the install before a file is touched.
+Function RemoveEarlierInstall
+    ReadRegStr $R0 SHCTX "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $R0 == ""
+    ${OrIfNot} ${FileExists} "$R0\${UNINSTALLER}"
+        Return
+    ${EndIf}
+    ReadRegStr $R1 SHCTX "${UNINSTALL_KEY}" "DisplayVersion"
+    ${VersionCompare} "$R1" "${VERSION}" $R2
+    ${If} $R2 == 1
+        MessageBox MB_YESNO|MB_ICONQUESTION "$(NewerInstalled)" /SD IDNO IDYES replace
+        SetErrorLevel 2
+        Abort
+        replace:
+    ${EndIf}
+    DetailPrint "$R0\${UNINSTALLER} /S $0"
+    ClearErrors
+    ; _?= runs it in place, so ExecWait waits for it rather than for a copy.
+    ExecWait '"$R0\${UNINSTALLER}" /S $0 _?=$R0' $R2
+    ${If} ${Errors}
+    ${OrIf} $R2 != 0
+        MessageBox MB_OK|MB_ICONSTOP "$(EarlierKept)" /SD IDOK
+        SetErrorLevel 2
+        Abort
+    ${EndIf}
+    ; Run in place, it could not remove itself.
+    Delete "$R0\${UNINSTALLER}"
+    RMDir "$R0"
+FunctionEnd
+
 Section "$(NameProgram)" SecProgram
     SectionIn RO
-    !insertmacro LUMIDOR_INSTALL_FILES
-    SetOutPath "$INSTDIR"
-    WriteUninstaller "$INSTDIR\${UNINSTALLER}"
-    CreateShortcut "$SMPROGRAMS\${SHORTCUT}" "$INSTDIR\${EXE}" "" "$INSTDIR\${EXE}" 0 \
-        SW_SHOWNORMAL "" "$(ShortcutComment)"
-
+    Call WaitForProgram
+    ${If} $0 == "cancel"
+        SetErrorLevel 2
+        Abort
+    ${EndIf}
     ; SHCTX is HKLM for all users and HKCU for the current user.
     ${If} $MultiUser.InstallMode == "AllUsers"
         StrCpy $0 "/AllUsers"
     ${Else}
         StrCpy $0 "/CurrentUser"
     ${EndIf}
+    Call RemoveEarlierInstall
+
+    !insertmacro LUMIDOR_INSTALL_FILES
+    SetOutPath "$INSTDIR"
+    WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+    CreateShortcut "$SMPROGRAMS\${SHORTCUT}" "$INSTDIR\${EXE}" "" "$INSTDIR\${EXE}" 0 \
+        SW_SHOWNORMAL "" "$(ShortcutComment)"
+
     ${GetSize} "$INSTDIR" "/S=0K" $1 $2 $3
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -117,6 +217,18 @@ Section "$(NameProgram)" SecProgram
     ; Written directly: MUI_LANGDLL_SAVELANGUAGE does nothing once uninstaller
     ; pages have been declared.
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "${MUI_LANGDLL_REGISTRY_VALUENAME}" $LANGUAGE
+
+    ; The file type, and "Open with" for it. The extension's default is set
+    ; only when no other program holds it: a user's choice stays theirs.
+    WriteRegStr SHCTX "${CLASSES}\${PROGID}" "" "$(FileTypeName)"
+    WriteRegStr SHCTX "${CLASSES}\${PROGID}\DefaultIcon" "" "$INSTDIR\${EXE},0"
+    WriteRegStr SHCTX "${CLASSES}\${PROGID}\shell\open\command" "" '"$INSTDIR\${EXE}" "%1"'
+    WriteRegNone SHCTX "${CLASSES}\${EXTENSION}\OpenWithProgids" "${PROGID}"
+    ReadRegStr $1 SHCTX "${CLASSES}\${EXTENSION}" ""
+    ${If} $1 == ""
+        WriteRegStr SHCTX "${CLASSES}\${EXTENSION}" "" "${PROGID}"
+    ${EndIf}
+    System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd
 
 Section /o "$(NameDesktop)" SecDesktop
@@ -124,16 +236,37 @@ Section /o "$(NameDesktop)" SecDesktop
         SW_SHOWNORMAL "" "$(ShortcutComment)"
 SectionEnd
 
+; No check for 32-bit Windows here: this installer is a 64-bit program, which
+; 32-bit Windows refuses to start with a message of its own.
 Function .onInit
-    ${IfNot} ${RunningX64}
-        MessageBox MB_OK|MB_ICONSTOP "$(Needs64Bit)" /SD IDOK
-        Abort
-    ${EndIf}
     !insertmacro MULTIUSER_INIT
     !insertmacro MUI_LANGDLL_DISPLAY
+    Call WaitForProgram
+    ${If} $0 == "cancel"
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
 FunctionEnd
 
 Section "Uninstall"
+    ; What the install wrote of the file type, and nothing else: the
+    ; extension's default only while it is still ours, each key only when
+    ; nothing of another program or of the user is left in it.
+    ReadRegStr $1 SHCTX "${CLASSES}\${EXTENSION}" ""
+    ${If} $1 == "${PROGID}"
+        DeleteRegValue SHCTX "${CLASSES}\${EXTENSION}" ""
+    ${EndIf}
+    DeleteRegValue SHCTX "${CLASSES}\${EXTENSION}\OpenWithProgids" "${PROGID}"
+    DeleteRegKey /ifempty SHCTX "${CLASSES}\${EXTENSION}\OpenWithProgids"
+    DeleteRegKey /ifempty SHCTX "${CLASSES}\${EXTENSION}"
+    DeleteRegKey SHCTX "${CLASSES}\${PROGID}\shell\open\command"
+    DeleteRegKey /ifempty SHCTX "${CLASSES}\${PROGID}\shell\open"
+    DeleteRegKey /ifempty SHCTX "${CLASSES}\${PROGID}\shell"
+    DeleteRegKey SHCTX "${CLASSES}\${PROGID}\DefaultIcon"
+    DeleteRegValue SHCTX "${CLASSES}\${PROGID}" ""
+    DeleteRegKey /ifempty SHCTX "${CLASSES}\${PROGID}"
+    System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
+
     !insertmacro LUMIDOR_REMOVE_FILES
     Delete "$INSTDIR\${UNINSTALLER}"
     ; Only if empty: settings and presets the user keeps there hold it.
@@ -146,4 +279,9 @@ SectionEnd
 Function un.onInit
     !insertmacro MULTIUSER_UNINIT
     !insertmacro MUI_UNGETLANGUAGE
+    Call un.WaitForProgram
+    ${If} $0 == "cancel"
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
 FunctionEnd

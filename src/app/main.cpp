@@ -2,9 +2,12 @@
 
 #include "app/appfont.h"
 #include "app/mainwindow.h"
+#include "common/runningmark.h"
 #include "common/ui/dialogs.h"
 
 int main(int argc, char* argv[]) {
+    // Held until the program ends, so an installer waits for it.
+    const lumidor::RunningMark running;
     QApplication app(argc, argv);
     lumidor::applyApplicationFont();
 

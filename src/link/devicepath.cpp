@@ -61,13 +61,9 @@ bool matchesMask(std::string_view name, std::string_view mask) {
     return m == mask.size();
 }
 
-std::optional<UsbChange> usbChangeOf(unsigned long eventCode, unsigned long deviceType) {
+std::optional<UsbChange> usbEventOf(unsigned long eventCode) {
     constexpr unsigned long kDeviceArrival = 0x8000;
     constexpr unsigned long kDeviceRemoveComplete = 0x8004;
-    constexpr unsigned long kDeviceInterface = 5;
-    if (deviceType != kDeviceInterface) {
-        return std::nullopt;
-    }
     switch (eventCode) {
         case kDeviceArrival:
             return UsbChange::Arrival;
@@ -76,6 +72,14 @@ std::optional<UsbChange> usbChangeOf(unsigned long eventCode, unsigned long devi
         default:
             return std::nullopt;
     }
+}
+
+std::optional<UsbChange> usbChangeOf(unsigned long eventCode, unsigned long deviceType) {
+    constexpr unsigned long kDeviceInterface = 5;
+    if (deviceType != kDeviceInterface) {
+        return std::nullopt;
+    }
+    return usbEventOf(eventCode);
 }
 
 }  // namespace lumidor

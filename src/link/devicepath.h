@@ -25,9 +25,14 @@ bool matchesMask(std::string_view name, std::string_view mask);
 
 enum class UsbChange { Arrival, Removal };
 
-// A device-change notification worth reporting: device arrival (0x8000) or
-// removal complete (0x8004) of a device interface (type 5). Queries, pending
-// removals and volumes, ports and handles raise nothing.
+// The event codes worth reporting: device arrival (0x8000) and removal
+// complete (0x8004). Only these promise a device broadcast in the message;
+// other codes carry other data or none, so nothing may be read before this.
+std::optional<UsbChange> usbEventOf(unsigned long eventCode);
+
+// A device-change notification worth reporting: one of the events above for a
+// device interface (type 5). Queries, pending removals and volumes, ports and
+// handles raise nothing.
 std::optional<UsbChange> usbChangeOf(unsigned long eventCode, unsigned long deviceType);
 
 }  // namespace lumidor

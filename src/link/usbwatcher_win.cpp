@@ -180,7 +180,9 @@ UsbNotificationWindow::~UsbNotificationWindow() {
 }
 
 void UsbNotificationWindow::deviceChange(unsigned long eventCode, const void* broadcast) {
-    if (broadcast == nullptr) {
+    // The code first: only arrival and removal promise a broadcast behind the
+    // message's data; other codes may carry a number there, or nothing.
+    if (!usbEventOf(eventCode) || broadcast == nullptr) {
         return;
     }
     const auto* header = static_cast<const DEV_BROADCAST_HDR*>(broadcast);

@@ -62,7 +62,12 @@ private Q_SLOTS:
         other.dbch_devicetype = DBT_DEVTYP_PORT;
         SendMessageW(watcherWindow(), WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE,
                      reinterpret_cast<LPARAM>(&other));
-        SendMessageW(watcherWindow(), WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0);
+        // Codes that bring no broadcast: their data is no address and must not be read.
+        for (WPARAM event : {WPARAM{DBT_DEVNODES_CHANGED}, WPARAM{DBT_CONFIGCHANGED}, WPARAM {
+                                 DBT_QUERYCHANGECONFIG
+                             }}) {
+            SendMessageW(watcherWindow(), WM_DEVICECHANGE, event, 0x10);
+        }
         QCOMPARE(arrivals.count() + removals.count(), 0);
 
         sendInterfaceChange(DBT_DEVICEARRIVAL, kStickPath);

@@ -254,11 +254,11 @@ TEST_F(PresetFileDisk, UnreadableNames) {
 }
 
 TEST_F(PresetFileDisk, NoReadPermission) {
-    if (const char* why = test::permissionsIgnored()) {
+    if (const char* why = test::UnreadableFile::ignored()) {
         GTEST_SKIP() << why;
     }
     ASSERT_TRUE(writeAll(path(), validFile()));
-    QFile::setPermissions(path(), QFile::WriteOwner);
+    const test::UnreadableFile unreadable(path());
     const PresetFileRead r = readPresetFile(path(), PresetGrid{});
     EXPECT_EQ(r.status, PresetFileRead::Status::NoData);
     EXPECT_FALSE(r.systemReason.isEmpty());

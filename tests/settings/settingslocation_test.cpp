@@ -73,6 +73,14 @@ TEST(RealWriteAccess, TriesTheDisk) {
     ASSERT_TRUE(writeSettingsFile(file, "[Presets]\r\n") == std::nullopt);
     EXPECT_TRUE(access.canWrite(file));
     EXPECT_EQ(settingsFolder(dir.path(), kUser, access), dir.path());
+#ifdef _WIN32
+    {
+        // Held by another program that shares it only for reading.
+        const test::FailingSave held(file, 0);
+        EXPECT_FALSE(access.canWrite(file));
+    }
+    EXPECT_TRUE(access.canWrite(file));
+#endif
     if (const char* why = test::permissionsIgnored()) {
         GTEST_SKIP() << why << "; the locked folder needs an ordinary user";
     }

@@ -28,15 +28,55 @@ inline bool writeAll(const QString& path, const QByteArray& bytes) {
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
-// Why permission bits cannot stop this process writing, or null where they
-// can: root ignores them, and on Windows access lists decide, not the bits.
+// Why permission bits cannot stop this process writing into a folder, or null
+// where they can: root ignores them, and on Windows access lists decide, not
+// the bits (Wine has no access lists at all).
 inline const char* permissionsIgnored() {
 #ifdef _WIN32
-    return "on Windows access lists, not permission bits, decide who may write";
+    return "on Windows access lists, not permission bits, decide who may write into a folder";
 #else
     return geteuid() == 0 ? "permissions do not stop root" : nullptr;
 #endif
 }
+
+// Makes a file unreadable while the object lives: on Linux through its mode
+// bits (root passes them: see permissionsIgnored), on Windows by holding it
+// open without sharing, as another program can.
+class UnreadableFile {
+public:
+#ifdef _WIN32
+    explicit UnreadableFile(const QString& path)
+        : file_(CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ, 0,
+                            nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    ~UnreadableFile() {
+        if (file_ != INVALID_HANDLE_VALUE) {
+            CloseHandle(file_);
+        }
+    }
+    static const char* ignored() {
+        return nullptr;
+    }
+#else
+    explicit UnreadableFile(const QString& path) : path_(path) {
+        QFile::setPermissions(path_, QFile::WriteOwner);
+    }
+    ~UnreadableFile() {
+        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    static const char* ignored() {
+        return permissionsIgnored();
+    }
+#endif
+    UnreadableFile(const UnreadableFile&) = delete;
+    UnreadableFile& operator=(const UnreadableFile&) = delete;
+
+private:
+#ifdef _WIN32
+    HANDLE file_;
+#else
+    QString path_;
+#endif
+};
 
 // Makes saving over an existing file fail while the object lives. On Linux
 // writes beyond `bytes` fail with EFBIG, as on a full disk, even for root
