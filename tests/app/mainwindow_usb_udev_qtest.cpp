@@ -34,12 +34,12 @@ private:
     std::unique_ptr<TMainForm> form_;
 
     bool writeEnabled() const {
-        return form_->presetEditor()->writeButton()->isEnabled() &&
-               form_->configPanel()->writeButton()->isEnabled();
+        return form_->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->isEnabled() &&
+               form_->findChild<QPushButton*>(QStringLiteral("BitBtn6"))->isEnabled();
     }
     bool writeDisabled() const {
-        return !form_->presetEditor()->writeButton()->isEnabled() &&
-               !form_->configPanel()->writeButton()->isEnabled();
+        return !form_->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->isEnabled() &&
+               !form_->findChild<QPushButton*>(QStringLiteral("BitBtn6"))->isEnabled();
     }
     QString name() const { return form_->interfaceBox()->nameCaption(); }
 
