@@ -123,8 +123,7 @@ private Q_SLOTS:
         QVERIFY(dialogs.shown[0].text.endsWith(
             QStringLiteral("\r\r         Please install the required FTDI driver.")));
         QCOMPARE(dialogs.shown[1], Message({MsgKind::Warning, kFileMissingEn}));
-        QVERIFY(!form.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->isEnabled());
-        QVERIFY(!form.findChild<QPushButton*>(QStringLiteral("BitBtn6"))->isEnabled());
+        QVERIFY(test::writeButtonsAre(&form, false));
         QCOMPARE(form.interfaceBox()->nameCaption(), QStringLiteral("---"));
     }
 

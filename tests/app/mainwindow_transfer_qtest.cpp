@@ -32,11 +32,6 @@ public:
 
 const QString kDescription = QStringLiteral("RC_LINKUP v1.3");
 
-QList<QPushButton*> writeButtons(const TMainForm& form) {
-    return {form.findChild<QPushButton*>(QStringLiteral("BitBtn1")),
-            form.findChild<QPushButton*>(QStringLiteral("BitBtn6"))};
-}
-
 }  // namespace
 
 class TransferButtonsTest : public QObject {
@@ -60,7 +55,7 @@ private:
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         QCOMPARE(dialogs_->underWaitCursor, QStringList());
         const bool converter = form_->session().converterPresent;
-        for (QPushButton* b : writeButtons(*form_)) {
+        for (QPushButton* b : test::writeButtons(form_.get())) {
             QCOMPARE(b->isEnabled(), converter);
         }
     }
@@ -79,13 +74,13 @@ private Q_SLOTS:
             seenDuringWrite_.append(c != nullptr && c->shape() == Qt::WaitCursor
                                         ? QStringLiteral("wait")
                                         : QStringLiteral("normal"));
-            for (QPushButton* b : writeButtons(*form_)) {
+            for (QPushButton* b : test::writeButtons(form_.get())) {
                 seenDuringWrite_.append(b->isEnabled() ? QStringLiteral("enabled")
                                                        : QStringLiteral("disabled"));
             }
         };
         form_->setSwitchPort(std::move(port));
-        for (QPushButton* b : writeButtons(*form_)) {
+        for (QPushButton* b : test::writeButtons(form_.get())) {
             b->setEnabled(true);
         }
     }

@@ -66,16 +66,8 @@ private:
     std::unique_ptr<HookedDialogs> dialogs_;
     std::unique_ptr<TMainForm> form_;
 
-    bool writeEnabled() const {
-        const bool presets = form_->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->isEnabled();
-        const bool configuration =
-            form_->findChild<QPushButton*>(QStringLiteral("BitBtn6"))->isEnabled();
-        return presets && configuration;
-    }
-    bool writeDisabled() const {
-        return !form_->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->isEnabled() &&
-               !form_->findChild<QPushButton*>(QStringLiteral("BitBtn6"))->isEnabled();
-    }
+    bool writeEnabled() const { return test::writeButtonsAre(form_.get(), true); }
+    bool writeDisabled() const { return test::writeButtonsAre(form_.get(), false); }
     QString name() const { return form_->interfaceBox()->nameCaption(); }
 
     // Builds, shows and activates the window (the first search runs).

@@ -15,6 +15,7 @@
 #include "link/usbwatcher.h"
 #include "presets/ui/preseteditorbox.h"
 #include "settings/ui/configpanelbox.h"
+#include "support/controls.h"
 #include "support/recordingdialogs.h"
 #include "support/udevsandbox.h"
 
@@ -33,14 +34,8 @@ private:
     std::unique_ptr<test::RecordingDialogs> dialogs_;
     std::unique_ptr<TMainForm> form_;
 
-    bool writeEnabled() const {
-        return form_->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->isEnabled() &&
-               form_->findChild<QPushButton*>(QStringLiteral("BitBtn6"))->isEnabled();
-    }
-    bool writeDisabled() const {
-        return !form_->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->isEnabled() &&
-               !form_->findChild<QPushButton*>(QStringLiteral("BitBtn6"))->isEnabled();
-    }
+    bool writeEnabled() const { return test::writeButtonsAre(form_.get(), true); }
+    bool writeDisabled() const { return test::writeButtonsAre(form_.get(), false); }
     QString name() const { return form_->interfaceBox()->nameCaption(); }
 
     // Builds, shows and activates the window (the first search runs).

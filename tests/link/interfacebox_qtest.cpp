@@ -31,16 +31,14 @@ private:
     }
     // The write buttons belong to other groups; they exist once those are built.
     void expectButtons(bool enabled) const {
-        for (QPushButton* b : {form_->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
-                               form_->findChild<QPushButton*>(QStringLiteral("BitBtn6"))}) {
+        for (QPushButton* b : test::writeButtons(form_.get())) {
             if (b != nullptr) {
                 QCOMPARE(b->isEnabled(), enabled);
             }
         }
     }
     void setButtons(bool enabled) const {
-        for (QPushButton* b : {form_->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
-                               form_->findChild<QPushButton*>(QStringLiteral("BitBtn6"))}) {
+        for (QPushButton* b : test::writeButtons(form_.get())) {
             if (b != nullptr) {
                 b->setEnabled(enabled);
             }
